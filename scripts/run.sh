@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+install_missing_packages "${VEXLIN_PACKAGES[@]}"
+build_project
+exec build/src/vexlin-batch --help

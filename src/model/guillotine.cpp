@@ -1,0 +1,143 @@
+#include "model/guillotine.h"
+
+#include <algorithm>
+
+#include "model/packet.h"
+
+namespace vexlin {
+namespace {
+
+constexpr uint8_t kInside = 0;
+constexpr uint8_t kOutline = 2;
+constexpr uint8_t kCut = 3;
+constexpr uint8_t kBlocked = 0;
+constexpr uint8_t kOpen = 1;
+constexpr uint8_t kCutStep = 2;
+
+size_t LineIndex(const std::vector<int32_t>& lines, int32_t value) {
+  return static_cast<size_t>(std::lower_bound(lines.begin(), lines.end(), value) - lines.begin());
+}
+
+void SortUnique(std::vector<int32_t>& lines) {
+  std::sort(lines.begin(), lines.end());
+  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+}
+
+}  // namespace
+
+bool TGuillotine::IsGuillotine(const TPacket& packet) {
+  CollectLines(packet);
+  Nodes.assign(XLines.size() * YLines.size(), TPointunit{});
+  for (const T2DStock& piece : packet.Pieces) {
+    const TRect rect = piece.GetRect();
+    MarkPiece(LineIndex(XLines, rect.Left), LineIndex(YLines, rect.Top),
+              LineIndex(XLines, rect.Right), LineIndex(YLines, rect.Bottom));
+  }
+  MarkBorder();
+  bool changed = true;
+  while (changed) {
+    changed = ExtendCuts(TDirection::Vertical);
+    changed = ExtendCuts(TDirection::Horizontal) || changed;
+  }
+  const bool cuttable = std::none_of(Nodes.begin(), Nodes.end(),
+                                     [](const TPointunit& node) { return node.Kind == kOutline; });
+  Nodes.clear();
+  return cuttable;
+}
+
+void TGuillotine::CollectLines(const TPacket& packet) {
+  XLines = {0, packet.Length};
+  YLines = {0, packet.Width};
+  for (const T2DStock& piece : packet.Pieces) {
+    const TRect rect = piece.GetRect();
+    XLines.insert(XLines.end(), {rect.Left, rect.Right});
+    YLines.insert(YLines.end(), {rect.Top, rect.Bottom});
+  }
+  SortUnique(XLines);
+  SortUnique(YLines);
+}
+
+void TGuillotine::MarkPiece(size_t left, size_t top, size_t right, size_t bottom) {
+  const auto set = [this](size_t row, size_t column, int kind, int rightStep, int downStep) {
+    TPointunit& node = Node(row, column);
+    if (kind >= 0) node.Kind = static_cast<uint8_t>(kind);
+    if (rightStep >= 0) node.Right = static_cast<uint8_t>(rightStep);
+    if (downStep >= 0) node.Down = static_cast<uint8_t>(downStep);
+  };
+  constexpr int kKeep = -1;
+  set(top, left, kOutline, kOpen, kOpen);
+  set(top, right, kOutline, kKeep, kOpen);
+  set(bottom, left, kOutline, kOpen, kKeep);
+  set(bottom, right, kOutline, kKeep, kKeep);
+  for (size_t column = left + 1; column < right; ++column) {
+    set(top, column, kOutline, kOpen, kBlocked);
+    set(bottom, column, kOutline, kOpen, kKeep);
+  }
+  for (size_t row = top + 1; row < bottom; ++row) {
+    set(row, left, kOutline, kBlocked, kOpen);
+    set(row, right, kOutline, kKeep, kOpen);
+    for (size_t column = left + 1; column < right; ++column) {
+      set(row, column, kInside, kBlocked, kBlocked);
+    }
+  }
+}
+
+void TGuillotine::MarkBorder() {
+  const size_t lastRow = YLines.size() - 1;
+  const size_t lastColumn = XLines.size() - 1;
+  for (size_t column = 0; column <= lastColumn; ++column) {
+    for (size_t row : {size_t{0}, lastRow}) {
+      Node(row, column).Kind = kCut;
+      Node(row, column).Right = kCutStep;
+    }
+  }
+  for (size_t row = 0; row <= lastRow; ++row) {
+    for (size_t column : {size_t{0}, lastColumn}) {
+      Node(row, column).Kind = kCut;
+      Node(row, column).Down = kCutStep;
+    }
+  }
+}
+
+// One pass over the inner lines of one direction: a cut runs from one cut node to the
+// next when nothing blocks the way. A cut node whose step onwards is blocked (a piece
+// lies beyond it) ends the cut, so a cut never crosses a thin piece.
+bool TGuillotine::ExtendCuts(TDirection direction) {
+  const bool vertical = direction == TDirection::Vertical;
+  const size_t lines = vertical ? XLines.size() : YLines.size();
+  const size_t steps = vertical ? YLines.size() : XLines.size();
+  bool changed = false;
+  for (size_t line = 1; line + 1 < lines; ++line) {
+    const auto node = [&](size_t step) -> TPointunit& {
+      return vertical ? Node(step, line) : Node(line, step);
+    };
+    const auto onward = [&](size_t step) -> uint8_t& {
+      return vertical ? node(step).Down : node(step).Right;
+    };
+    bool open = false;
+    size_t start = 0;
+    for (size_t step = 0; step < steps; ++step) {
+      const uint8_t kind = node(step).Kind;
+      if (kind == kInside || (kind == kOutline && onward(step) == kBlocked)) {
+        open = false;
+      } else if (kind == kCut && !open) {
+        if (onward(step) != kBlocked) {
+          start = step;
+          open = true;
+        }
+      } else if (kind == kCut) {
+        for (size_t between = start; between <= step; ++between) {
+          if (node(between).Kind == kCut) continue;
+          node(between).Kind = kCut;
+          onward(between) = kCutStep;
+          changed = true;
+        }
+        start = step;
+        open = onward(step) != kBlocked;
+      }
+    }
+  }
+  return changed;
+}
+
+}  // namespace vexlin

@@ -1,0 +1,318 @@
+#include "model/packet.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/ini_file.h"
+
+namespace vexlin {
+namespace {
+
+// Where a part's top-left corner goes for the corners 1 to 4 of a free rectangle.
+TPoint CornerPosition(const TRect& free, const T2DStock& part, int corner) {
+  switch (corner) {
+    case 1:
+      return {free.Left, free.Top};
+    case 2:
+      return {free.Left, free.Bottom - part.Width};
+    case 3:
+      return {free.Right - part.Length, free.Top};
+    default:
+      return {free.Right - part.Length, free.Bottom - part.Width};
+  }
+}
+
+bool FitsIn(const T2DStock& free, int32_t length, int32_t width) {
+  return free.Length >= length && free.Width >= width;
+}
+
+}  // namespace
+
+TPacket::TPacket() {
+  ResetFreeSpace();
+}
+
+TPacket::TPacket(const TPanels& demand) : TPacket() {
+  TypeCounts = demand;
+  for (T2DStock& entry : TypeCounts) entry.Count = 0;
+}
+
+TPacket::TPacket(const TPacket& source)
+    : T2DStock(source),
+      TypeCounts(source.TypeCounts),
+      Pieces(source.Pieces),
+      FreeRects(source.FreeRects) {}
+
+TPacket& TPacket::operator=(const TPacket& source) {
+  if (this != &source) AssignPacket(source);
+  return *this;
+}
+
+void TPacket::AssignPacket(const TPacket& source) {
+  ScratchRects.ClearAll();
+  T2DStock::operator=(source);
+  TypeCounts = source.TypeCounts;
+  Pieces = source.Pieces;
+  FreeRects = source.FreeRects;
+}
+
+void TPacket::ClearPacket() {
+  for (T2DStock& entry : TypeCounts) entry.Count = 0;
+  ResetFreeSpace();
+  Pieces.ClearAll();
+  ScratchRects.ClearAll();
+}
+
+void TPacket::ResetFreeSpace() {
+  FreeRects.ClearAll();
+  T2DStock whole;
+  whole.Origin = Origin;
+  whole.Length = Length;
+  whole.Width = Width;
+  whole.Count = 1;
+  whole.Index = 0;
+  FreeRects.AddCopy(whole);
+}
+
+void TPacket::CutFreeSpace(const T2DStock& piece) {
+  std::swap(ScratchRects, FreeRects);
+  FreeRects.ClearAll();
+  const TRect cut = piece.GetRect();
+  for (const T2DStock& scratch : ScratchRects) {
+    const TRect free = scratch.GetRect();
+    const TRect overlap = Intersection(free, cut);
+    if (overlap.IsEmpty()) {
+      AddFreeRect(free);
+      continue;
+    }
+    // The largest rectangle of the free one on each side of the piece; they overlap.
+    const std::array<TRect, 4> strips = {TRect{free.Left, free.Top, overlap.Left, free.Bottom},
+                                         TRect{overlap.Right, free.Top, free.Right, free.Bottom},
+                                         TRect{free.Left, free.Top, free.Right, overlap.Top},
+                                         TRect{free.Left, overlap.Bottom, free.Right, free.Bottom}};
+    for (const TRect& strip : strips) {
+      if (!strip.IsEmpty()) AddFreeRect(strip);
+    }
+  }
+}
+
+void TPacket::AddFreeRect(const TRect& rect) {
+  for (T2DStock& listed : FreeRects) {
+    const TRect other = listed.GetRect();
+    const TRect overlap = Intersection(rect, other);
+    if (overlap.IsEmpty()) continue;
+    if (overlap == rect) return;
+    // A listed rectangle inside the new one takes its place; the new one is still
+    // appended below, and the repeat is dropped at the next cut.
+    if (overlap == other) listed.SetRect(rect);
+  }
+  T2DStock added;
+  added.SetRect(rect);
+  FreeRects.AddCopy(added);
+}
+
+void TPacket::RebuildFreeSpace() {
+  ResetFreeSpace();
+  for (const T2DStock& piece : Pieces) CutFreeSpace(piece);
+}
+
+void TPacket::PlacePart(const T2DStock& piece) {
+  Pieces.AddCopy(piece);
+  TypeCounts.AddCountOf(piece);
+  CutFreeSpace(piece);
+}
+
+void TPacket::PlacePiece(const T2DStock& piece) {
+  Pieces.AddCopy(piece);
+  CutFreeSpace(piece);
+}
+
+void TPacket::RecordPart(const T2DStock& piece) {
+  Pieces.AddCopy(piece);
+  TypeCounts.AddCountOf(piece);
+}
+
+void TPacket::AddPacketPieces(TPacket& block) {
+  for (T2DStock& piece : block.Pieces) {
+    piece.Origin.X += block.Origin.X;
+    piece.Origin.Y += block.Origin.Y;
+    PlacePart(piece);
+  }
+}
+
+void TPacket::ChooseCorner(const T2DStock& part, size_t freeIndex, T2DStock& result,
+                           int preferredCorner) const {
+  const TRect free = FreeRects[freeIndex].GetRect();
+  result = part;
+  std::array<int64_t, 4> scores{};
+  for (int corner = 1; corner <= 4; ++corner) {
+    result.Origin = CornerPosition(free, part, corner);
+    scores[corner - 1] = FreeOverlapArea64(result.GetRect());
+  }
+  const int64_t best = *std::min_element(scores.begin(), scores.end());
+  int chosen = preferredCorner;
+  if (scores.at(static_cast<size_t>(preferredCorner - 1)) != best) {
+    chosen = 4;
+    while (scores[chosen - 1] != best) --chosen;
+  }
+  result.Origin = CornerPosition(free, part, chosen);
+}
+
+void TPacket::PlaceAtCorner(T2DStock& part, size_t freeIndex, int preferredCorner) const {
+  T2DStock outline;
+  outline.Origin = part.Origin;
+  outline.Length = part.Length;
+  outline.Width = part.Width;
+  T2DStock placed;
+  ChooseCorner(outline, freeIndex, placed, preferredCorner);
+  part.Origin = placed.Origin;
+}
+
+bool TPacket::NoRoomFor(const T2DStock& part) const {
+  for (const T2DStock& free : FreeRects) {
+    if (FitsIn(free, part.Length, part.Width)) return false;
+    if (part.Rotatable && FitsIn(free, part.Width, part.Length)) return false;
+  }
+  return true;
+}
+
+void TPacket::JoinPackets(bool vertical, const TPacket& a, const TPacket& b) {
+  if (this == &a || this == &b) {
+    const TPacket copyA(a);
+    const TPacket copyB(b);
+    JoinPackets(vertical, copyA, copyB);
+    return;
+  }
+  const bool sidesMatch = vertical ? a.Length == b.Length : a.Width == b.Width;
+  const bool aFirst = !sidesMatch || a.TypeCounts.CountsAbove(b.TypeCounts);
+  const TPacket& first = aFirst ? a : b;
+  const TPacket& second = aFirst ? b : a;
+  AssignPacket(first);
+  TPoint offset = first.Origin;
+  if (vertical) {
+    offset.Y += first.Width;
+    Width = first.Width + second.Width;
+  } else {
+    offset.X += first.Length;
+    Length = first.Length + second.Length;
+  }
+  RebuildFreeSpace();
+  for (const T2DStock& piece : second.Pieces) {
+    RecordPart(piece);
+    Pieces.Back().Origin = TPoint{piece.Origin.X + offset.X, piece.Origin.Y + offset.Y};
+  }
+}
+
+void TPacket::Transpose() {
+  Turn();
+  for (TPanels* list : {&Pieces, &FreeRects}) {
+    for (T2DStock& record : *list) {
+      record.Origin = TPoint{record.Origin.Y, record.Origin.X};
+      record.Turn();
+    }
+  }
+}
+
+void TPacket::ShrinkLengths(int32_t d) {
+  Length -= 2 * d;
+  for (T2DStock& piece : Pieces) piece.Length -= 2 * d;
+}
+
+void TPacket::SortPieces() {
+  // Stable, so it gives exactly what the neighbour-exchange sort of the layouts gives.
+  std::stable_sort(Pieces.begin(), Pieces.end(), [](const T2DStock& a, const T2DStock& b) {
+    return a.Origin.Y < b.Origin.Y || (a.Origin.Y == b.Origin.Y && a.Origin.X < b.Origin.X);
+  });
+}
+
+int32_t TPacket::SingleTypeIndex() const {
+  int32_t found = -1;
+  for (size_t i = 0; i < TypeCounts.Size(); ++i) {
+    if (TypeCounts[i].Count <= 0) continue;
+    if (found >= 0) return -1;
+    found = static_cast<int32_t>(i);
+  }
+  return found;
+}
+
+double TPacket::Utilisation() const {
+  const bool allCount = TotalCount() == static_cast<int64_t>(Pieces.Size());
+  double material = 0.0;
+  for (const T2DStock& piece : Pieces) {
+    if (allCount || !IsOffcutLabel(piece.Label)) material += piece.MaterialArea();
+  }
+  return material / (static_cast<double>(Length) * Width + 0.1) * 100;
+}
+
+double TPacket::WasteArea() const {
+  return (100 - Utilisation()) * (static_cast<double>(Length) * Width) / 100;
+}
+
+double TPacket::FillPercent() const {
+  double covered = 0.0;
+  for (const T2DStock& piece : Pieces) {
+    if (piece.Shape == kShapeRectangle || piece.Shape == kShapeDisc) {
+      covered += piece.GrossArea();
+    } else if (piece.Shape == kShapeProfile) {
+      covered += piece.MaterialArea() * piece.AreaFactor;
+    }
+  }
+  return covered / (static_cast<double>(Length) * Width) * 100;
+}
+
+double TPacket::CostScore(double x) const {
+  // A free sheet scores as if it cost 1; its cost itself stays 0 for the reports.
+  const double cost = Cost == 0 ? 1.0 : Cost;
+  return GrossArea() / cost / x * FillPercent();
+}
+
+double TPacket::LayoutScore(bool costMode, double x) const {
+  return costMode ? CostScore(x) : FillPercent();
+}
+
+int64_t TPacket::FreeOverlapArea64(const TRect& rect) const {
+  int64_t sum = 0;
+  for (const T2DStock& free : FreeRects) {
+    const TRect overlap = Intersection(free.GetRect(), rect);
+    if (!overlap.IsEmpty()) sum += overlap.Area();
+  }
+  return sum;
+}
+
+double TPacket::FreeOverlapArea(const T2DStock& rect) const {
+  return static_cast<double>(FreeOverlapArea64(rect.GetRect()));
+}
+
+double TPacket::LargestFreeArea() const {
+  double largest = 0.0;
+  for (const T2DStock& free : FreeRects) largest = std::max(largest, free.GrossArea());
+  return largest;
+}
+
+double TPacket::TotalFreeArea() const {
+  double total = 0.0;
+  for (const T2DStock& free : FreeRects) total += free.GrossArea();
+  return total;
+}
+
+std::string TPacket::Signature() const {
+  std::string text = std::to_string(Length) + ' ' + std::to_string(Width);
+  for (const T2DStock& entry : TypeCounts) text += ' ' + std::to_string(entry.Count);
+  return text;
+}
+
+void TPacket::LoadFromIni(const TIniFile& ini, std::string_view prefix) {
+  const std::string pk = std::string(prefix) + "PK";
+  T2DStock::LoadFromIni(ini, pk);
+  TypeCounts.LoadFromIni(ini, pk + "N");
+  Pieces.LoadFromIni(ini, pk + "U");
+}
+
+void TPacket::SaveToIni(TIniFile& ini, std::string_view prefix) const {
+  const std::string pk = std::string(prefix) + "PK";
+  T2DStock::SaveToIni(ini, pk);
+  TypeCounts.SaveToIni(ini, pk + "N");
+  Pieces.SaveToIni(ini, pk + "U");
+}
+
+}  // namespace vexlin

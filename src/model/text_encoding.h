@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vexlin {
+
+// Text files come from old Windows versions (Windows-1252) as well as from new ones
+// (UTF-8, sometimes with a byte-order mark); inside the program all text is UTF-8.
+
+// True when the bytes are well-formed UTF-8: no overlong forms, surrogates, truncated
+// sequences or code points above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
+// Converts every byte as Windows does; the five bytes Windows-1252 leaves undefined
+// become the C1 control characters of the same number.
+std::string Windows1252ToUtf8(std::string_view text);
+
+// The contents of a text file as UTF-8: a byte-order mark is dropped, valid UTF-8 is
+// kept as it is and anything else is taken as Windows-1252.
+std::string DecodeTextFile(std::string_view bytes);
+
+}  // namespace vexlin

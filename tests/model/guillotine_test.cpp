@@ -1,0 +1,80 @@
+#include "model/guillotine.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "model/packet.h"
+
+namespace vexlin {
+namespace {
+
+// A sheet with pieces given as {x, y, length, width}.
+TPacket Layout(int32_t length, int32_t width, std::initializer_list<TRect> pieces) {
+  TPacket sheet;
+  sheet.SetLength(length).SetWidth(width);
+  for (const TRect& p : pieces) {
+    T2DStock piece;
+    piece.SetOrigin({p.Left, p.Top}).SetLength(p.Right).SetWidth(p.Bottom);
+    sheet.Pieces.AddCopy(piece);
+  }
+  return sheet;
+}
+
+TEST(Guillotine, EmptyAndSinglePieceLayoutsAreCuttable) {
+  TGuillotine analyser;
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {})));
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{0, 0, 30, 20}})));
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{40, 40, 20, 20}})));
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{0, 0, 100, 100}})));
+}
+
+TEST(Guillotine, RowsOfEqualHeightAreCuttable) {
+  TGuillotine analyser;
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(
+      100, 50,
+      {{0, 0, 30, 20}, {30, 0, 30, 20}, {60, 0, 40, 20}, {0, 20, 50, 20}, {50, 20, 45, 20}})));
+}
+
+TEST(Guillotine, PinwheelIsNotCuttable) {
+  TGuillotine analyser;
+  EXPECT_FALSE(analyser.IsGuillotine(
+      Layout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}})));
+}
+
+TEST(Guillotine, CutsRepeatUntilStableSoAHorizontalFirstCutIsFound) {
+  // The vertical cut between the two lower pieces exists only once the cut under the
+  // full-width top piece is made.
+  TGuillotine analyser;
+  EXPECT_TRUE(analyser.IsGuillotine(
+      Layout(100, 100, {{0, 0, 100, 50}, {0, 50, 40, 50}, {40, 50, 60, 50}})));
+  EXPECT_TRUE(analyser.IsGuillotine(
+      Layout(100, 100, {{0, 0, 50, 100}, {50, 0, 50, 40}, {50, 40, 50, 60}})));
+}
+
+TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
+  // Below a legal cut at y = 40 lies a pinwheel whose top arm (0..70 x 40..50) is crossed
+  // by the grid line x = 30. Running a cut on down x = 30 through that arm would wrongly
+  // free the pinwheel.
+  TGuillotine analyser;
+  EXPECT_FALSE(analyser.IsGuillotine(Layout(100, 100,
+                                            {{0, 0, 30, 40},
+                                             {30, 0, 70, 40},
+                                             {0, 40, 70, 10},
+                                             {70, 40, 30, 40},
+                                             {30, 80, 70, 20},
+                                             {0, 50, 30, 50}})));
+}
+
+TEST(Guillotine, AnalyserIsReusable) {
+  TGuillotine analyser;
+  const TPacket pinwheel =
+      Layout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}});
+  const TPacket rows = Layout(30, 30, {{0, 0, 30, 10}, {0, 10, 30, 10}});
+  EXPECT_FALSE(analyser.IsGuillotine(pinwheel));
+  EXPECT_TRUE(analyser.IsGuillotine(rows));
+  EXPECT_FALSE(analyser.IsGuillotine(pinwheel));
+}
+
+}  // namespace
+}  // namespace vexlin
