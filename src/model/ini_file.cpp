@@ -81,6 +81,7 @@ class NamedList {
   }
 
   const std::list<Item>& Items() const { return items_; }
+  size_t Size() const { return items_.size(); }
 
  private:
   std::list<Item> items_;
@@ -310,6 +311,8 @@ bool TIniFile::SectionExists(std::string_view section) const {
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
   return data_->FindValue(section, key) != nullptr;
 }
+
+size_t TIniFile::SectionCount() const { return data_->sections.Size(); }
 
 std::vector<std::string> TIniFile::ReadSections() const {
   std::vector<std::string> names;

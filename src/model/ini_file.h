@@ -42,6 +42,7 @@ class TIniFile {
 
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
+  size_t SectionCount() const;
   // Section names as first written or read, in file order.
   std::vector<std::string> ReadSections() const;
   // Key names of one section, in order.

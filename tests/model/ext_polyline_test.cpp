@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numbers>
 #include <string>
 #include <utility>
@@ -13,233 +12,142 @@
 namespace vexlin {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using Extents = std::pair<int32_t, int32_t>;
 
-void AddLine(TExtPolyline& outline, TPoint point) {
-  outline.AddSegment(point, false, false, false, false, TPoint{});
-}
-void AddArc(TExtPolyline& outline, TPoint point, TPoint center, bool clockwise,
-            bool large = false) {
-  outline.AddSegment(point, true, false, large, clockwise, center);
-}
-void CloseLoop(TExtPolyline& outline, TPoint point = TPoint{}) {
-  outline.AddSegment(point, false, true, false, false, TPoint{});
+void AddLine(TExtPolyline& outline, TPoint point, bool closesLoop = false) {
+  outline.AddSegment(point, false, closesLoop, false, false, TPoint{});
 }
 
-// A straight vertex at `from`, then an arc around `center` arriving at `to`, closed by the
-// chord back to `from`.
-TExtPolyline ArcWithChord(TPoint from, TPoint to, TPoint center, bool clockwise,
-                          bool large = false) {
+// A straight vertex at `from`, an arc around `center` arriving at `to`, the chord back.
+TExtPolyline ArcWithChord(TPoint from, TPoint to, TPoint center, bool clockwise) {
   TExtPolyline outline;
   AddLine(outline, from);
-  AddArc(outline, to, center, clockwise, large);
-  CloseLoop(outline);
+  outline.AddSegment(to, true, false, false, clockwise, center);
+  AddLine(outline, {}, true);
   return outline;
 }
 
-std::pair<int32_t, int32_t> NormalizedExtents(TExtPolyline outline) {
-  std::string error;
+Extents Normalized(TExtPolyline& outline) {
+  std::string error = "stale";
   outline.Normalize(error);
   EXPECT_EQ(error, "");
   return {outline.ExtentX, outline.ExtentY};
 }
 
-TEST(ExtPolylineTest, AddSegmentStoresFieldsAndReturnsIndex) {
-  TExtPolyline outline;
-  EXPECT_EQ(outline.AddSegment({1, 2}, false, false, false, false, {}), 0);
-  EXPECT_EQ(outline.AddSegment({3, 4}, true, true, true, true, {5, 6}), 1);
-  const TPolySegment expected{true, {3, 4}, true, {5, 6}, true, true};
-  EXPECT_EQ(outline.Segments[1], expected);
+Extents ArcExtents(TPoint from, TPoint to, bool clockwise) {
+  TExtPolyline outline = ArcWithChord(from, to, {0, 0}, clockwise);
+  return Normalized(outline);
 }
 
-TEST(ExtPolylineTest, HalfTurnAndTransposeMoveEveryRecord) {
-  TExtPolyline outline;
+TEST(ExtPolylineTest, HalfTurnAndTransposeTwiceRestore) {
+  TExtPolyline outline = ArcWithChord({0, 0}, {300, 50}, {250, 50}, true);
   outline.SetExtentX(300);
   outline.SetExtentY(200);
-  AddLine(outline, {0, 0});
-  AddArc(outline, {300, 50}, {250, 50}, true);
-  CloseLoop(outline, {7, 9});
-
-  TExtPolyline turned = outline;
-  turned.HalfTurn();
-  EXPECT_EQ(turned.Segments[0].Point, (TPoint{300, 200}));
-  EXPECT_EQ(turned.Segments[1].Center, (TPoint{50, 150}));
-  EXPECT_EQ(turned.Segments[2].Point, (TPoint{293, 191}));
-  EXPECT_TRUE(turned.Segments[1].Clockwise);
-  turned.HalfTurn();
-  EXPECT_EQ(turned, outline);
-
-  TExtPolyline mirrored = outline;
-  mirrored.Transpose();
-  EXPECT_EQ(mirrored.ExtentX, 200);
-  EXPECT_EQ(mirrored.ExtentY, 300);
-  EXPECT_EQ(mirrored.Segments[1].Point, (TPoint{50, 300}));
-  EXPECT_EQ(mirrored.Segments[1].Center, (TPoint{50, 250}));
-  EXPECT_FALSE(mirrored.Segments[1].Clockwise);
-  mirrored.Transpose();
-  EXPECT_EQ(mirrored, outline);
+  TExtPolyline changed = outline;
+  changed.HalfTurn();
+  EXPECT_EQ(changed.Segments[1].Center, (TPoint{50, 150}));
+  changed.HalfTurn();
+  EXPECT_EQ(changed, outline);
+  changed.Transpose();
+  EXPECT_EQ(Extents(changed.ExtentX, changed.ExtentY), Extents(200, 300));
+  EXPECT_EQ(changed.Segments[1].Point, (TPoint{50, 300}));
+  EXPECT_FALSE(changed.Segments[1].Clockwise);
+  changed.Transpose();
+  EXPECT_EQ(changed, outline);
 }
 
 TEST(ExtPolylineTest, LoopsSkipEmptyAndTrailingRecords) {
   TExtPolyline outline;
-  AddLine(outline, {0, 0});
-  AddLine(outline, {1, 0});
-  CloseLoop(outline);
-  CloseLoop(outline);
-  AddLine(outline, {5, 5});
-  AddLine(outline, {6, 5});
-  AddLine(outline, {6, 6});
-  CloseLoop(outline);
-  AddLine(outline, {99, 99});
-
-  const std::vector<TLoopRange> loops = outline.Loops();
-  ASSERT_EQ(loops.size(), 2u);
-  EXPECT_EQ(loops[0].First, 0u);
-  EXPECT_EQ(loops[0].Last, 2u);
-  EXPECT_EQ(loops[1].First, 4u);
-  EXPECT_EQ(loops[1].Last, 7u);
-
+  for (TPoint p : {TPoint{1, 1}, TPoint{2, 1}, TPoint{}, TPoint{}, TPoint{5, 5}, TPoint{6, 5},
+                   TPoint{6, 6}, TPoint{}, TPoint{9, 9}}) {
+    AddLine(outline, p, p == TPoint{});
+  }
   std::vector<std::pair<TPoint, TPoint>> edges;
   outline.ForEachLoopEdge([&edges](const TPolySegment& from, const TPolySegment& to) {
     edges.emplace_back(from.Point, to.Point);
   });
   const std::vector<std::pair<TPoint, TPoint>> expected = {
-      {{0, 0}, {1, 0}}, {{1, 0}, {0, 0}}, {{5, 5}, {6, 5}}, {{6, 5}, {6, 6}}, {{6, 6}, {5, 5}}};
+      {{1, 1}, {2, 1}}, {{2, 1}, {1, 1}}, {{5, 5}, {6, 5}}, {{6, 5}, {6, 6}}, {{6, 6}, {5, 5}}};
   EXPECT_EQ(edges, expected);
+  EXPECT_EQ(outline.Loops().size(), 2u);
 }
 
 TEST(ExtPolylineTest, NormalizeSquareShiftsFlipsAndInvertsTurns) {
   TExtPolyline outline;
-  AddLine(outline, {10, 20});
-  AddLine(outline, {110, 20});
-  AddLine(outline, {110, 120});
-  AddLine(outline, {10, 120});
-  // Neither the loop end nor a record after it is a vertex: both lie far outside.
-  CloseLoop(outline, {5000, -7000});
+  for (TPoint p : {TPoint{10, 20}, TPoint{110, 20}, TPoint{110, 120}, TPoint{10, 120}}) {
+    AddLine(outline, p);
+  }
+  // Neither the loop end nor a record after it is a vertex, far outside as they are.
+  AddLine(outline, {5000, -7000}, true);
   AddLine(outline, {-3000, 9000});
-
-  std::string error = "stale";
-  outline.Normalize(error);
-  EXPECT_EQ(error, "");
-  EXPECT_EQ(outline.ExtentX, 100);
-  EXPECT_EQ(outline.ExtentY, 100);
+  EXPECT_EQ(Normalized(outline), Extents(100, 100));
   const std::vector<TPoint> expected = {{0, 100}, {100, 100},   {100, 0},
                                         {0, 0},   {4990, 7120}, {-3010, -8880}};
   for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(outline.Segments[i].Point, expected[i]) << "record " << i;
-    EXPECT_TRUE(outline.Segments[i].Clockwise) << "record " << i;
+    EXPECT_EQ(outline.Segments[i].Point, expected[i]) << i;
+    EXPECT_TRUE(outline.Segments[i].Clockwise) << i;
   }
-}
-
-TEST(ExtPolylineTest, NormalizePutsTheHighestVertexOnTop) {
-  TExtPolyline outline;
-  AddLine(outline, {-40, -30});
-  AddLine(outline, {60, -30});
-  AddLine(outline, {20, 170});
-  CloseLoop(outline);
-  std::string error;
-  outline.Normalize(error);
-  EXPECT_EQ(outline.ExtentX, 100);
-  EXPECT_EQ(outline.ExtentY, 200);
-  EXPECT_EQ(outline.Segments[0].Point, (TPoint{0, 200}));
-  EXPECT_EQ(outline.Segments[1].Point, (TPoint{100, 200}));
-  EXPECT_EQ(outline.Segments[2].Point, (TPoint{60, 0}));
+  // A straight record's centre is flipped but not shifted.
+  EXPECT_EQ(outline.Segments[0].Center, (TPoint{0, 100}));
 }
 
 TEST(ExtPolylineTest, NormalizeMeasuresTheArcsTrueBox) {
-  // Half circle below the chord (clockwise means increasing angle with Y down).
-  TExtPolyline half = ArcWithChord({0, 0}, {10000, 0}, {5000, 0}, true, true);
-  std::string error;
-  half.Normalize(error);
-  EXPECT_EQ(half.ExtentX, 10000);
-  EXPECT_EQ(half.ExtentY, 5000);
+  // Clockwise with Y down is the increasing angle: this half circle bulges to y = -5000.
+  TExtPolyline half = ArcWithChord({0, 0}, {10000, 0}, {5000, 0}, true);
+  EXPECT_EQ(Normalized(half), Extents(10000, 5000));
   EXPECT_EQ(half.Segments[0].Point, (TPoint{0, 0}));
   EXPECT_EQ(half.Segments[1].Center, (TPoint{5000, 0}));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({0, 0}, {10000, 0}, {5000, 0}, false, true)),
-            std::make_pair(10000, 5000));
-
-  // Short arcs inside one quadrant add no circle point; the long way round adds all four.
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({800, 600}, {600, 800}, {0, 0}, true)),
-            std::make_pair(200, 200));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({800, 600}, {600, 800}, {0, 0}, false, true)),
-            std::make_pair(2000, 2000));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({-600, 800}, {-800, 600}, {0, 0}, true)),
-            std::make_pair(200, 200));
-
-  // Crossing one axis direction adds exactly that point of the circle.
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({600, 800}, {-1000, 0}, {0, 0}, true)),
-            std::make_pair(1600, 1000));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({800, -600}, {800, 600}, {0, 0}, true)),
-            std::make_pair(200, 1200));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({800, -600}, {800, 600}, {0, 0}, false, true)),
-            std::make_pair(1800, 2000));
-  // Three quarters from angle 0 to 3 pi/2, or the quarter between them.
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({1000, 0}, {0, -1000}, {0, 0}, true, true)),
-            std::make_pair(2000, 2000));
-  EXPECT_EQ(NormalizedExtents(ArcWithChord({1000, 0}, {0, -1000}, {0, 0}, false)),
-            std::make_pair(1000, 1000));
+  // Inside one quadrant no circle point counts; the long way round all four do.
+  EXPECT_EQ(ArcExtents({800, 600}, {600, 800}, true), Extents(200, 200));
+  EXPECT_EQ(ArcExtents({800, 600}, {600, 800}, false), Extents(2000, 2000));
+  EXPECT_EQ(ArcExtents({-600, 800}, {-800, 600}, true), Extents(200, 200));
+  // Exactly the axis points passed: (0, 1000), then (1000, 0), then all but (1000, 0).
+  EXPECT_EQ(ArcExtents({600, 800}, {-1000, 0}, true), Extents(1600, 1000));
+  EXPECT_EQ(ArcExtents({800, -600}, {800, 600}, true), Extents(200, 1200));
+  EXPECT_EQ(ArcExtents({800, -600}, {800, 600}, false), Extents(1800, 2000));
 }
 
-TEST(ExtPolylineTest, NormalizeFullCircleFromOneVertex) {
+TEST(ExtPolylineTest, NormalizeFullCircles) {
   TExtPolyline circle;
-  AddArc(circle, {5000, 10000}, {5000, 5000}, true, true);
+  circle.AddSegment({5000, 10000}, true, false, true, true, {5000, 5000});
   AddLine(circle, {5000, 10000});
-  CloseLoop(circle);
-  std::string error;
-  circle.Normalize(error);
-  EXPECT_EQ(circle.ExtentX, 10000);
-  EXPECT_EQ(circle.ExtentY, 10000);
+  AddLine(circle, {}, true);
+  EXPECT_EQ(Normalized(circle), Extents(10000, 10000));
   EXPECT_EQ(circle.Segments[0].Point, (TPoint{5000, 0}));
   EXPECT_EQ(circle.Segments[0].Center, (TPoint{5000, 5000}));
-  EXPECT_FALSE(circle.Segments[0].Clockwise);
-
-  // Starting inside a quadrant, whichever the arc flag says.
+  // Starting inside a quadrant, whatever the arc flag says.
   TExtPolyline tilted;
-  AddArc(tilted, {600, 800}, {0, 0}, false);
-  CloseLoop(tilted);
-  EXPECT_EQ(NormalizedExtents(tilted), std::make_pair(2000, 2000));
+  tilted.AddSegment({600, 800}, true, false, false, false, {0, 0});
+  AddLine(tilted, {}, true);
+  EXPECT_EQ(Normalized(tilted), Extents(2000, 2000));
 }
 
 TEST(ExtPolylineTest, NormalizeRefusesCoordinatesBeyondTheLimit) {
-  const auto triangle = [](int32_t farX) {
-    TExtPolyline outline;
-    AddLine(outline, {0, 0});
-    AddLine(outline, {farX, 0});
-    AddLine(outline, {0, -999999999});
-    CloseLoop(outline);
-    return outline;
-  };
-  EXPECT_EQ(NormalizedExtents(triangle(999999999)), std::make_pair(999999999, 999999999));
+  TExtPolyline outline;
+  for (TPoint p : {TPoint{0, 0}, TPoint{999999999, 0}, TPoint{0, -999999999}}) AddLine(outline, p);
+  AddLine(outline, {}, true);
+  TExtPolyline tooWide = outline;
+  EXPECT_EQ(Normalized(outline), Extents(999999999, 999999999));
 
-  TExtPolyline tooWide = triangle(1000000000);
+  tooWide.Segments[1].Point.X = 1000000000;
   std::string error;
   tooWide.Normalize(error);
   EXPECT_EQ(error, "DXF polyline size must less than 999.999");
   EXPECT_EQ(error, Texts().Text("MSG_DXF_ERROR_OUTSIDE"));
   // Shifted, but neither flipped nor turned.
   EXPECT_EQ(tooWide.Segments[0].Point, (TPoint{0, 999999999}));
-  EXPECT_EQ(tooWide.Segments[2].Point, (TPoint{0, 0}));
   EXPECT_FALSE(tooWide.Segments[0].Clockwise);
 }
 
-TEST(ExtPolylineTest, NormalizeWithoutVerticesGivesAnEmptyBox) {
-  TExtPolyline outline;
-  CloseLoop(outline, {3, 4});
-  EXPECT_EQ(NormalizedExtents(outline), std::make_pair(0, 0));
-}
-
 TEST(ExtPolylineTest, DirectionAngleInEachQuadrant) {
-  const TPoint c{0, 0};
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {-1, 0}), 0);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {-1, 1}), kPi / 4);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {0, 1}), kPi / 2);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {1, 1}), 3 * kPi / 4);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {1, 0}), kPi);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {1, -1}), 5 * kPi / 4);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {0, -1}), 3 * kPi / 2);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle(c, {-1, -1}), 7 * kPi / 4);
-  EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle({10, 20}, {7, 24}), std::acos(0.6));
-  EXPECT_LT(TExtPolyline::DirectionAngle(c, {-2000000000, -1}), 2 * kPi);
+  constexpr double kPi = std::numbers::pi;
+  const std::vector<std::pair<TPoint, double>> cases = {
+      {{-1, 0}, 0},  {{-1, 1}, kPi / 4},     {{0, 1}, kPi / 2},      {{1, 1}, 3 * kPi / 4},
+      {{1, 0}, kPi}, {{1, -1}, 5 * kPi / 4}, {{0, -1}, 3 * kPi / 2}, {{-1, -1}, 7 * kPi / 4}};
+  for (const auto& [point, angle] : cases) {
+    EXPECT_DOUBLE_EQ(TExtPolyline::DirectionAngle({0, 0}, point), angle) << point.X << point.Y;
+  }
+  EXPECT_LT(TExtPolyline::DirectionAngle({0, 0}, {-2000000000, -1}), 2 * kPi);
   EXPECT_DOUBLE_EQ(TExtPolyline::Distance({1, 2}, {4, 6}), 5);
 }
 

@@ -116,5 +116,18 @@ TEST_F(PanelsIniTest, ListIsStoredInNumberedSections) {
   EXPECT_EQ(loaded.Size(), 4u);
 }
 
+TEST_F(PanelsIniTest, DamagedCountReadsNoMoreEntriesThanTheFileHolds) {
+  {
+    TIniFile ini(path_);
+    ini.WriteInteger("XPNS", "CN", 2000000000);
+    ini.WriteString("XPNS0PN", "L", "only");
+    ASSERT_EQ(ini.Save(), "");
+  }
+  TPanels loaded;
+  loaded.LoadFromIni(TIniFile(path_), "X");
+  EXPECT_LE(loaded.Size(), 2u);
+  EXPECT_EQ(loaded[0].Label, "only");
+}
+
 }  // namespace
 }  // namespace vexlin
