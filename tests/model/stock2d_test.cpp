@@ -7,6 +7,7 @@
 #include "model/ini_file.h"
 #include "model/run_options.h"
 #include "model/text_table.h"
+#include "model/trapezium_list.h"
 
 namespace vexlin {
 namespace {
@@ -117,6 +118,17 @@ TEST_F(Stock2DTest, ShapeAreaOfADiscIsTheInscribedEllipse) {
   EXPECT_NEAR(disc.ShapeArea() / 1e6, 7853.98, 0.01);
   EXPECT_DOUBLE_EQ(disc.MaterialArea(), disc.GrossArea());
   EXPECT_EQ(disc.DescribeText(), "Label:  , Length: 100 , Width: 100");
+}
+
+TEST_F(Stock2DTest, ProfileMaterialIsItsShapesArea) {
+  TTrapezium triangle;
+  triangle.Define(false, "TRI", 200, 300, 0, 0, 0, 300, TExtPolyline(), 0);
+  ProfileShapes().AddOrReplace(triangle);
+  T2DStock profile = Piece(0, 0, 300, 200);
+  profile.SetShape(kShapeProfile).SetLabel("TRI");
+  EXPECT_DOUBLE_EQ(profile.MaterialArea(), 30000.0);
+  EXPECT_DOUBLE_EQ(profile.GrossArea(), 60000.0);
+  ProfileShapes().ClearList();
 }
 
 TEST_F(Stock2DTest, HintNamesOffcutsAndProfiles) {
