@@ -2,8 +2,6 @@
 
 namespace vexlin {
 
-TSchemes::TSchemes() {
-  Items.reserve(2048);
-}
+TSchemes::TSchemes() { Items.reserve(2048); }
 
 }  // namespace vexlin

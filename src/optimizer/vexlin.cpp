@@ -123,23 +123,6 @@ std::string TVexlin::GenAllSeeds() {
   return {};
 }
 
-// Stub until the scheme search is built: no candidate layouts.
-void TVexlin::GenAllSchemes() {
-  AllSchemes.Clear();
-}
-
-// Stub until the best-result search is built: no result is found.
-std::string TVexlin::GenBestResult() {
-  BestResult.Clear();
-  return Texts().Text("MSG_CANT_GET_RESULT");
-}
-
-// Stub until the cost search is built: no result is found.
-std::string TVexlin::GenBestCostResult() {
-  BestResult.Clear();
-  return Texts().Text("MSG_CANT_GET_RESULT");
-}
-
 void TVexlin::FinishResult(bool dropUnused) {
   std::vector<TPacket>& layouts = BestResult.Items;
   if (dropUnused) {
