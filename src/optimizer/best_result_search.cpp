@@ -1,12 +1,235 @@
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "model/random.h"
+#include "model/run_options.h"
 #include "model/text_table.h"
+#include "optimizer/corner_sets.h"
 #include "optimizer/vexlin.h"
 
 namespace vexlin {
+namespace {
 
-// Stub until the best-result search is built: no result is found.
+constexpr int kFastIterations = 6;
+constexpr int kIterations = 31;
+// Once the level passes this, a refill that yields nothing ends the iteration.
+constexpr int32_t kLastRetryLevel = 10;
+
+bool DrawsRandomWeights(int iteration) {
+  switch (iteration) {
+    case 13:
+    case 16:
+    case 19:
+    case 22:
+    case 25:
+    case 27:
+    case 30:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Layouts with the same sheet type and counts have the same key.
+uint64_t UsageKey(const TPacket& layout) {
+  uint64_t key = 14695981039346656037ull ^ static_cast<uint32_t>(layout.Index);
+  for (const T2DStock& entry : layout.TypeCounts) {
+    key = (key ^ static_cast<uint32_t>(entry.Count)) * 1099511628211ull;
+  }
+  return key;
+}
+
+// The layouts the picking chooses from, with what it needs of each at hand, and how many
+// sheets it has cut to each so far. The layouts themselves are shared, never copied.
+struct TPool {
+  const TSchemes* Layouts = nullptr;
+  std::vector<double> Fill;
+  std::vector<uint64_t> Keys;
+  std::vector<int32_t> Counts;
+};
+
+TPool MakePool(const TSchemes& layouts) {
+  TPool pool;
+  pool.Layouts = &layouts;
+  for (const TPacket& layout : layouts.Items) {
+    pool.Fill.push_back(layout.FillPercent());
+    pool.Keys.push_back(UsageKey(layout));
+  }
+  pool.Counts.assign(layouts.Size(), 0);
+  return pool;
+}
+
+// One layout of the iteration's result: every layout that was in a pool, merged by sheet
+// type and counts as the result list merges them.
+struct TUse {
+  const TPacket* Layout;
+  uint64_t Key;
+  int32_t Count;
+};
+
+void AddUse(std::vector<TUse>& uses, const TPacket& layout, uint64_t key, int32_t count) {
+  for (TUse& use : uses) {
+    if (use.Key == key && use.Layout->Index == layout.Index &&
+        use.Layout->TypeCounts.SameCounts(layout.TypeCounts)) {
+      use.Count += count;
+      return;
+    }
+  }
+  uses.push_back({&layout, key, count});
+}
+
+// Layouts never cut weigh nothing in the comparison and are dropped from the result, so
+// only the used ones are copied.
+TSchemes UsedLayouts(const std::vector<TUse>& uses) {
+  TSchemes result;
+  for (const TUse& use : uses) {
+    if (use.Count == 0) continue;
+    result.Items.push_back(*use.Layout);
+    result.Items.back().Count = use.Count;
+  }
+  return result;
+}
+
+// Repeats a greedy picking of one layout per sheet with changing part weights and keeps
+// the complete result that wastes least.
+class TBestResultSearch {
+ public:
+  explicit TBestResultSearch(TVexlin& engine);
+  void Run(TSchemes& best);
+
+ private:
+  void SetWeights(int iteration);
+  bool CutIteration();
+  int PickLayout() const;
+  void CutLayout(size_t k);
+  void TallyPool();
+  void RefillPool();
+
+  TVexlin& engine_;
+  const TPool initialPool_;
+  const int64_t averageCount_;
+  TPanels baseWeights_;
+  TPanels weights_;
+  TPanels remaining_;
+  TPanels sheetsLeft_;
+  int32_t level_ = 0;
+  TPool pool_;
+  std::deque<TSchemes> refills_;  // kept until the iteration's result is taken
+  std::vector<TUse> uses_;
+};
+
+TBestResultSearch::TBestResultSearch(TVexlin& engine)
+    : engine_(engine),
+      initialPool_(MakePool(engine.AllSchemes)),
+      averageCount_(engine.Parts.Empty()
+                        ? 0
+                        : engine.Parts.TotalCount() / static_cast<int64_t>(engine.Parts.Size())),
+      baseWeights_(engine.Parts) {
+  for (T2DStock& weight : baseWeights_) weight.Count = static_cast<int32_t>(averageCount_);
+}
+
+void TBestResultSearch::Run(TSchemes& best) {
+  const int iterations = FastMode ? kFastIterations : kIterations;
+  for (int iteration = 0; iteration < iterations; ++iteration) {
+    uses_.clear();
+    refills_.clear();
+    remaining_ = engine_.Parts;
+    sheetsLeft_ = engine_.Sheets;
+    SetWeights(iteration);
+    pool_ = initialPool_;
+    if (!CutIteration()) continue;
+    TSchemes result = UsedLayouts(uses_);
+    if (best.Empty() || result.AreaLessWorstWaste() < best.AreaLessWorstWaste()) {
+      best = std::move(result);
+    }
+  }
+}
+
+void TBestResultSearch::SetWeights(int iteration) {
+  if (!DrawsRandomWeights(iteration)) {
+    weights_ = baseWeights_;
+    return;
+  }
+  weights_ = engine_.Parts;
+  for (T2DStock& weight : weights_) {
+    weight.Count =
+        static_cast<int32_t>(Random(static_cast<uint32_t>(averageCount_)) + averageCount_);
+  }
+}
+
+// True when the whole demand was cut.
+bool TBestResultSearch::CutIteration() {
+  for (;;) {
+    const int k = PickLayout();
+    if (k >= 0) {
+      CutLayout(static_cast<size_t>(k));
+      continue;
+    }
+    TallyPool();
+    if (remaining_.AllCountsZero()) return true;
+    // Parts left over weigh more in later iterations.
+    baseWeights_.AddCounts(remaining_);
+    if (sheetsLeft_.AllCountsZero()) return false;
+    RefillPool();
+    if (level_ > kLastRetryLevel && pool_.Layouts->Empty()) return false;
+  }
+}
+
+// The pool layout of highest value for what is left; the earliest wins ties; -1 if none.
+int TBestResultSearch::PickLayout() const {
+  int best = -1;
+  int64_t bestValue = 0;
+  const TSchemes& layouts = *pool_.Layouts;
+  for (size_t k = 0; k < layouts.Size(); ++k) {
+    const TPacket& layout = layouts[k];
+    if (sheetsLeft_[static_cast<size_t>(layout.Index)].Count <= 0) continue;
+    const int64_t value = layout.TypeCounts.DemandValue(remaining_, engine_.Parts, weights_);
+    if (value < 0) continue;
+    if (best < 0 || value > bestValue ||
+        (value == bestValue && pool_.Fill[k] > pool_.Fill[static_cast<size_t>(best)])) {
+      best = static_cast<int>(k);
+      bestValue = value;
+    }
+  }
+  return best;
+}
+
+void TBestResultSearch::CutLayout(size_t k) {
+  const TPacket& layout = (*pool_.Layouts)[k];
+  remaining_.SubtractCounts(layout.TypeCounts);
+  ++pool_.Counts[k];
+  --sheetsLeft_[static_cast<size_t>(layout.Index)].Count;
+}
+
+void TBestResultSearch::TallyPool() {
+  const TSchemes& layouts = *pool_.Layouts;
+  for (size_t k = 0; k < layouts.Size(); ++k) {
+    AddUse(uses_, layouts[k], pool_.Keys[k], pool_.Counts[k]);
+  }
+}
+
+// New layouts for what is left, on the sheet types still in stock; each refill accepts
+// sparser layouts than the one before.
+void TBestResultSearch::RefillPool() {
+  TSchemes& layouts = refills_.emplace_back();
+  for (size_t i = 0; i < engine_.Sheets.Size(); ++i) {
+    if (sheetsLeft_[i].Count <= 0) continue;
+    FillStandardCorners(engine_.Seeds, remaining_,
+                        MakeSheetPacket(engine_.Sheets[i], engine_.Parts), level_, layouts);
+  }
+  ++level_;
+  pool_ = MakePool(layouts);
+}
+
+}  // namespace
+
 std::string TVexlin::GenBestResult() {
   BestResult.Clear();
-  return Texts().Text("MSG_CANT_GET_RESULT");
+  TBestResultSearch(*this).Run(BestResult);
+  if (BestResult.Empty()) return Texts().Text("MSG_CANT_GET_RESULT");
+  FinishResult(true);
+  return {};
 }
 
 }  // namespace vexlin

@@ -1,0 +1,58 @@
+#include "input/option_values.h"
+
+#include <array>
+#include <string_view>
+
+#include "model/pub_func.h"
+#include "model/run_options.h"
+#include "model/text_table.h"
+
+namespace vexlin {
+namespace {
+
+struct TScaledSetting {
+  TOptionField Field;
+  const std::string TOptionSettings::*Text;
+  int32_t TOptionValues::*Value;
+  std::string_view MessageKey;
+};
+
+constexpr std::array<TScaledSetting, 5> kScaledSettings = {{
+    {TOptionField::BladeWidth, &TOptionSettings::BladeWidth, &TOptionValues::BladeWidth,
+     "MSG_BLADE_WIDTH_FORMAT_INVALID"},
+    {TOptionField::WidthEdge, &TOptionSettings::WidthEdge, &TOptionValues::WidthEdge,
+     "MSG_WIDTH_EDGE_FORMAT_INVALID"},
+    {TOptionField::LengthEdge, &TOptionSettings::LengthEdge, &TOptionValues::LengthEdge,
+     "MSG_LENGTH_EDGE_FORMAT_INVALID"},
+    {TOptionField::MinScrapLength, &TOptionSettings::MinScrapLength, &TOptionValues::MinScrapLength,
+     "MSG_MIN_SCRAP_LENGTH_FORMAT_INVALID"},
+    {TOptionField::MinScrapWidth, &TOptionSettings::MinScrapWidth, &TOptionValues::MinScrapWidth,
+     "MSG_MIN_SCRAP_WIDTH_FORMAT_INVALID"},
+}};
+
+}  // namespace
+
+std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
+                                             TOptionValues& values) {
+  PubFunc().SetDecimalPlaces(3);
+  values.Guillotine = settings.Guillotine;
+  values.FastOptimize = settings.FastOptimize;
+  values.CostOptimize = settings.CostOptimize;
+  for (const TScaledSetting& setting : kScaledSettings) {
+    const std::optional<int32_t> value = PubFunc().TextToScaled(settings.*setting.Text);
+    if (!value || *value < 0) return TOptionFault{Texts().Text(setting.MessageKey), setting.Field};
+    values.*setting.Value = *value;
+  }
+  values.Measure = settings.Measure;
+  return std::nullopt;
+}
+
+void ApplyOptionValues(const TOptionValues& values) {
+  BladeWidth = values.BladeWidth;
+  GuillotineMode = values.Guillotine;
+  FastMode = values.FastOptimize;
+  CostMode = values.CostOptimize;
+  UnitText = values.Measure;
+}
+
+}  // namespace vexlin
