@@ -5,7 +5,7 @@
 #include <string>
 
 #include "input/grid_readers.h"
-#include "input/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/ini_file.h"
 #include "model/pub_func.h"
 

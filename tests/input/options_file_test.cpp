@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "input/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/ini_file.h"
 #include "model/run_options.h"
 

@@ -275,8 +275,8 @@ TEST_F(SeedsTest, RefillAtLevelZeroGoesBeyondTheAvailableParts) {
   TSchemes refilled;
   seeds.GenSchemesForSheet(available, sheet, 0, 1, false, refilled);
   ASSERT_EQ(refilled.Size(), 2u);
-  EXPECT_EQ(Counts(refilled[0]), (std::vector<int32_t>{4, 0}));
-  EXPECT_EQ(Counts(refilled[1]), (std::vector<int32_t>{0, 1}));
+  EXPECT_EQ(Counts(refilled[0]), (std::vector<int32_t>{0, 1}));
+  EXPECT_EQ(Counts(refilled[1]), (std::vector<int32_t>{4, 0}));
   TSchemes limited;
   seeds.GenSchemesForSheet(available, sheet, 9, 1, false, limited);
   ASSERT_FALSE(limited.Empty());

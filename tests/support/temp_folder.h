@@ -16,7 +16,7 @@ class TempFolder {
   TempFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("vexlin_input_" + std::string(test->test_suite_name()) + "_" + test->name() + "_" +
+           ("vexlin_test_" + std::string(test->test_suite_name()) + "_" + test->name() + "_" +
             std::to_string(::getpid()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/batch_process.h"
+#include "support/temp_folder.h"
+
+namespace vexlin {
+namespace {
+
+const char* kSheets = "[SHEET1]\r\nLABEL=S1\r\nLENGTH=1000\r\nWIDTH=500\r\nQTY=2\r\nCOST=10\r\n";
+const char* kParts =
+    "[PART1]\r\nLABEL=P1\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=4\r\nROTATE=R\r\nSHAPE=R\r\n";
+const char* kOptions = "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
+                       "GUILLOTINE=F\r\nMEASURE=mm\r\n";
+
+class BatchCli : public ::testing::Test {
+ protected:
+  TempFolder folder_;
+  void WriteJob() {
+    folder_.Write("default.sht", kSheets);
+    folder_.Write("default.prt", kParts);
+    folder_.Write("default.opt", kOptions);
+  }
+  std::string Folder() const { return folder_.PathOf(""); }
+};
+
+TEST_F(BatchCli, HelpAndBadUsage) {
+  const TBatchProcess help = RunBatchProgram({"--help"});
+  EXPECT_EQ(help.ExitCode, 0);
+  EXPECT_NE(help.Out.find("Usage: vexlin-batch"), std::string::npos);
+  const TBatchProcess unknown = RunBatchProgram({"--frobnicate"});
+  EXPECT_EQ(unknown.ExitCode, 2);
+  EXPECT_NE(unknown.Err.find("unknown option --frobnicate"), std::string::npos);
+  EXPECT_EQ(RunBatchProgram({"--json"}).ExitCode, 2);
+  EXPECT_EQ(RunBatchProgram({"a", "b"}).ExitCode, 2);
+}
+
+TEST_F(BatchCli, NamedFileThatCannotBeReadIsBadUsage) {
+  WriteJob();
+  const TBatchProcess run = RunBatchProgram({"--parts", folder_.PathOf("missing.prt"), Folder()});
+  EXPECT_EQ(run.ExitCode, 2);
+  EXPECT_NE(run.Err.find("missing.prt"), std::string::npos);
+}
+
+TEST_F(BatchCli, RefusedJobsExitWithTheProgramsMessage) {
+  TBatchProcess run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err, "Sheets data is empty.\n");
+  folder_.Write("default.sht", kSheets);
+  run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err, "Parts data is empty.\n");
+  folder_.Write("default.prt", kParts);
+  run = RunBatchProgram({"--blade", "x", Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err, "define blade width format error in configure tab\n");
+  EXPECT_TRUE(run.Out.empty());
+}
+
+TEST_F(BatchCli, MalformedFilesAreRefusedWithoutACrash) {
+  folder_.Write("default.sht", std::string("\x00\xff[SHEET1\r\nLENGTH=\xff\xfe", 16));
+  folder_.Write("default.prt", "[PART1]\nLABEL=\nLENGTH=-5\n");
+  folder_.Write("default.opt", "[OPTION]\nBLADE_WIDTH=99999999999999\n");
+  const TBatchProcess run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_FALSE(run.Err.empty());
+}
+
+TEST_F(BatchCli, WritesReportAndJsonOfASuccessfulRun) {
+  WriteJob();
+  const std::string jsonPath = folder_.PathOf("result.json");
+  const TBatchProcess run = RunBatchProgram({"--json", jsonPath, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Measure                  : mm"), std::string::npos);
+  EXPECT_NE(run.Out.find("------------ Layout 1 ------------"), std::string::npos);
+  const auto json = nlohmann::json::parse(ReadWholeFile(jsonPath));
+  EXPECT_EQ(json["status"], "ok");
+  EXPECT_EQ(json["unit"], "mm");
+  EXPECT_EQ(json["sheets_used"], 1);
+  EXPECT_EQ(json["total_cost"], 10.0);
+  ASSERT_EQ(json["layouts"].size(), 1u);
+  const auto& layout = json["layouts"][0];
+  EXPECT_EQ(layout["sheet"], "S1");
+  EXPECT_EQ(layout["length"], 1000);
+  int parts = 0;
+  for (const auto& piece : layout["pieces"]) parts += piece["offcut"] == false ? 1 : 0;
+  EXPECT_EQ(parts, 4);
+}
+
+TEST_F(BatchCli, ReportGoesToANamedFileAndRefusalsStillWriteJson) {
+  WriteJob();
+  const std::string reportPath = folder_.PathOf("report.txt");
+  TBatchProcess run = RunBatchProgram({"--report", reportPath, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(run.Out.empty());
+  EXPECT_NE(ReadWholeFile(reportPath).find("USED Qty.: 1"), std::string::npos);
+  const std::string jsonPath = folder_.PathOf("refused.json");
+  run = RunBatchProgram({"--blade", "-1", "--json", jsonPath, Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  const auto json = nlohmann::json::parse(ReadWholeFile(jsonPath));
+  EXPECT_EQ(json["status"], "error");
+  EXPECT_EQ(json["message"], "define blade width format error in configure tab");
+  EXPECT_TRUE(json["layouts"].empty());
+}
+
+TEST_F(BatchCli, OffcutsJoinTheSheetsAndOverridesApply) {
+  WriteJob();
+  folder_.Write("default.ofc",
+                "[SHEET1]\r\nLABEL=REST1\r\nLENGTH=800\r\nWIDTH=500\r\nQTY=1\r\nCOST=0\r\n");
+  const std::string jsonPath = folder_.PathOf("result.json");
+  const TBatchProcess run =
+      RunBatchProgram({"--cost", "--guillotine", "--blade", "3", "--json", jsonPath, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(run.Out.find("REST1"), std::string::npos);
+  const auto json = nlohmann::json::parse(ReadWholeFile(jsonPath));
+  EXPECT_EQ(json["cost_mode"], true);
+  EXPECT_EQ(json["guillotine"], true);
+  EXPECT_EQ(json["blade_width"], 3);
+}
+
+TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {
+  WriteJob();
+  const TBatchProcess run = RunBatchProgram({"--progress", Folder()});
+  ASSERT_EQ(run.ExitCode, 0);
+  EXPECT_NE(run.Err.find("100%"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vexlin
