@@ -35,4 +35,10 @@ inline bool Intersects(const TRect& a, const TRect& b) {
   return !Intersection(a, b).IsEmpty();
 }
 
+// True when inner lies within outer (edges may touch).
+inline bool Contains(const TRect& outer, const TRect& inner) {
+  return outer.Left <= inner.Left && outer.Top <= inner.Top && outer.Right >= inner.Right &&
+         outer.Bottom >= inner.Bottom;
+}
+
 }  // namespace vexlin

@@ -34,15 +34,15 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
               LineIndex(XLines, rect.Right), LineIndex(YLines, rect.Bottom));
   }
   MarkBorder();
+  outlineNodes_ = static_cast<size_t>(std::count_if(
+      Nodes.begin(), Nodes.end(), [](const TPointunit& node) { return node.Kind == kOutline; }));
+  // Cuts only ever grow, so the answer is known once no outline node is left uncut.
   bool changed = true;
-  while (changed) {
-    changed = ExtendCuts(TDirection::Vertical);
-    changed = ExtendCuts(TDirection::Horizontal) || changed;
+  while (changed && outlineNodes_ > 0) {
+    changed = ExtendCuts<true>();
+    changed = ExtendCuts<false>() || changed;
   }
-  const bool cuttable = std::none_of(Nodes.begin(), Nodes.end(),
-                                     [](const TPointunit& node) { return node.Kind == kOutline; });
-  Nodes.clear();
-  return cuttable;
+  return outlineNodes_ == 0;
 }
 
 void TGuillotine::CollectLines(const TPacket& packet) {
@@ -102,38 +102,41 @@ void TGuillotine::MarkBorder() {
 // One pass over the inner lines of one direction: a cut runs from one cut node to the
 // next when nothing blocks the way. A cut node whose step onwards is blocked (a piece
 // lies beyond it) ends the cut, so a cut never crosses a thin piece.
-bool TGuillotine::ExtendCuts(TDirection direction) {
-  const bool vertical = direction == TDirection::Vertical;
-  const size_t lines = vertical ? XLines.size() : YLines.size();
-  const size_t steps = vertical ? YLines.size() : XLines.size();
+template <bool kVertical>
+bool TGuillotine::ExtendCuts() {
+  const size_t columns = XLines.size();
+  const size_t lines = kVertical ? columns : YLines.size();
+  const size_t steps = kVertical ? YLines.size() : columns;
+  // Neighbouring nodes along a line lie this far apart in the array.
+  const size_t stride = kVertical ? columns : 1;
   bool changed = false;
   for (size_t line = 1; line + 1 < lines; ++line) {
-    const auto node = [&](size_t step) -> TPointunit& {
-      return vertical ? Node(step, line) : Node(line, step);
-    };
-    const auto onward = [&](size_t step) -> uint8_t& {
-      return vertical ? node(step).Down : node(step).Right;
+    TPointunit* first = &Nodes[kVertical ? line : line * columns];
+    const auto onward = [](TPointunit& node) -> uint8_t& {
+      return kVertical ? node.Down : node.Right;
     };
     bool open = false;
     size_t start = 0;
     for (size_t step = 0; step < steps; ++step) {
-      const uint8_t kind = node(step).Kind;
-      if (kind == kInside || (kind == kOutline && onward(step) == kBlocked)) {
+      TPointunit& node = first[step * stride];
+      if (node.Kind == kInside || (node.Kind == kOutline && onward(node) == kBlocked)) {
         open = false;
-      } else if (kind == kCut && !open) {
-        if (onward(step) != kBlocked) {
+      } else if (node.Kind == kCut && !open) {
+        if (onward(node) != kBlocked) {
           start = step;
           open = true;
         }
-      } else if (kind == kCut) {
-        for (size_t between = start; between <= step; ++between) {
-          if (node(between).Kind == kCut) continue;
-          node(between).Kind = kCut;
-          onward(between) = kCutStep;
+      } else if (node.Kind == kCut) {
+        for (size_t between = start + 1; between < step; ++between) {
+          TPointunit& passed = first[between * stride];
+          if (passed.Kind == kCut) continue;
+          if (passed.Kind == kOutline) --outlineNodes_;
+          passed.Kind = kCut;
+          onward(passed) = kCutStep;
           changed = true;
         }
         start = step;
-        open = onward(step) != kBlocked;
+        open = onward(node) != kBlocked;
       }
     }
   }

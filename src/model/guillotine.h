@@ -24,17 +24,17 @@ class TGuillotine {
   bool IsGuillotine(const TPacket& packet);
 
  private:
-  enum class TDirection { Vertical, Horizontal };
-
   TPointunit& Node(size_t row, size_t column) { return Nodes[row * XLines.size() + column]; }
   void CollectLines(const TPacket& packet);
   void MarkPiece(size_t left, size_t top, size_t right, size_t bottom);
   void MarkBorder();
-  bool ExtendCuts(TDirection direction);
+  template <bool kVertical>
+  bool ExtendCuts();
 
   std::vector<int32_t> XLines;
   std::vector<int32_t> YLines;
   std::vector<TPointunit> Nodes;  // one row per Y line, one entry per X line
+  size_t outlineNodes_ = 0;       // outline nodes not yet on a cut
 };
 
 }  // namespace vexlin

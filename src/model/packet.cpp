@@ -99,16 +99,14 @@ void TPacket::CutFreeSpace(const T2DStock& piece) {
 void TPacket::AddFreeRect(const TRect& rect) {
   for (T2DStock& listed : FreeRects) {
     const TRect other = listed.GetRect();
-    const TRect overlap = Intersection(rect, other);
-    if (overlap.IsEmpty()) continue;
-    if (overlap == rect) return;
+    // Containment stands for "the overlap equals one of them": both are not empty.
+    if (!Intersects(rect, other)) continue;
+    if (Contains(other, rect)) return;
     // A listed rectangle inside the new one takes its place; the new one is still
     // appended below, and the repeat is dropped at the next cut.
-    if (overlap == other) listed.SetRect(rect);
+    if (Contains(rect, other)) listed.SetRect(rect);
   }
-  T2DStock added;
-  added.SetRect(rect);
-  FreeRects.AddCopy(added);
+  FreeRects.AddRect(rect);
 }
 
 void TPacket::RebuildFreeSpace() {

@@ -14,11 +14,6 @@ TPanels::TPanels() {
   items_.reserve(32);
 }
 
-size_t TPanels::AddCopy(const T2DStock& record) {
-  items_.push_back(record);
-  return items_.size() - 1;
-}
-
 void TPanels::Delete(size_t i) {
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
 }

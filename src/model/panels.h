@@ -29,7 +29,12 @@ class TPanels {
 
   void ClearAll() { items_.clear(); }
   // Appends a copy of the record's own fields; returns its position.
-  size_t AddCopy(const T2DStock& record);
+  size_t AddCopy(const T2DStock& record) {
+    items_.push_back(record);
+    return items_.size() - 1;
+  }
+  // Appends a plain record covering the rectangle.
+  void AddRect(const TRect& rect) { items_.emplace_back().SetRect(rect); }
   void Delete(size_t i);
   void Exchange(size_t i, size_t j);
 

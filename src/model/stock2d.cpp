@@ -57,10 +57,6 @@ T2DStock& T2DStock::SetOrientation(int32_t n) {
   return *this;
 }
 
-TRect T2DStock::GetRect() const {
-  return TRect{Origin.X, Origin.Y, Origin.X + Length, Origin.Y + Width};
-}
-
 void T2DStock::SetRect(const TRect& rect) {
   Origin = TPoint{rect.Left, rect.Top};
   Length = rect.Right - rect.Left;

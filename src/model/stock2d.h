@@ -46,7 +46,7 @@ class T2DStock {
   T2DStock& SetOrientation(int32_t n);
 
   // Gross rectangle (blade width included).
-  TRect GetRect() const;
+  TRect GetRect() const { return TRect{Origin.X, Origin.Y, Origin.X + Length, Origin.Y + Width}; }
   void SetRect(const TRect& rect);
   // A quarter turn: the sides are exchanged.
   void Turn();

@@ -102,6 +102,7 @@ TEST_F(VexlinInputs, AreasAreComparedNetOfTheKerf) {
 
 TEST_F(VexlinInputs, SeedPhaseNeedsASheet) {
   engine_.AddPart("P", 5, 5, true, 1, 0);
+  engine_.CheckPartCount();
   EXPECT_EQ(engine_.GenAllSeeds(), "no Sheet");
   engine_.AddSheet("S1", 100, 50, 1, 0);
   engine_.AddSheet("S2", 80, 90, 1, 0);
