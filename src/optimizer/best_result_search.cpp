@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <deque>
+#include <unordered_map>
 #include <vector>
 
 #include "model/random.h"
@@ -40,6 +41,12 @@ uint64_t UsageKey(const TPacket& layout) {
   return key;
 }
 
+// A part type a layout cuts, and how many.
+struct TNeed {
+  size_t Type;
+  int32_t Count;
+};
+
 // The layouts the picking chooses from, with what it needs of each at hand, and how many
 // sheets it has cut to each so far. The layouts themselves are shared, never copied.
 struct TPool {
@@ -47,43 +54,79 @@ struct TPool {
   std::vector<double> Fill;
   std::vector<uint64_t> Keys;
   std::vector<int32_t> Counts;
+  std::vector<TNeed> Needs;  // layout k's are Needs[FirstNeed[k] .. FirstNeed[k + 1])
+  std::vector<size_t> FirstNeed;
 };
 
 TPool MakePool(const TSchemes& layouts) {
   TPool pool;
   pool.Layouts = &layouts;
+  pool.FirstNeed.push_back(0);
   for (const TPacket& layout : layouts.Items) {
     pool.Fill.push_back(layout.FillPercent());
     pool.Keys.push_back(UsageKey(layout));
+    for (size_t i = 0; i < layout.TypeCounts.Size(); ++i) {
+      const int32_t count = layout.TypeCounts[i].Count;
+      if (count != 0) pool.Needs.push_back({i, count});
+    }
+    pool.FirstNeed.push_back(pool.Needs.size());
   }
   pool.Counts.assign(layouts.Size(), 0);
   return pool;
 }
 
-// One layout of the iteration's result: every layout that was in a pool, merged by sheet
-// type and counts as the result list merges them.
+// Most layouts need more than is left; their few non-zero counts tell so quickly.
+bool NeedsMet(const TPool& pool, size_t k, const TPanels& remaining) {
+  for (size_t n = pool.FirstNeed[k]; n < pool.FirstNeed[k + 1]; ++n) {
+    if (pool.Needs[n].Count > remaining[pool.Needs[n].Type].Count) return false;
+  }
+  return true;
+}
+
+// One layout of the iteration's result and the sheets cut to it.
 struct TUse {
   const TPacket* Layout;
   uint64_t Key;
   int32_t Count;
 };
 
-void AddUse(std::vector<TUse>& uses, const TPacket& layout, uint64_t key, int32_t count) {
-  for (TUse& use : uses) {
+// The iteration's result: every layout that was in a pool, merged by sheet type and counts
+// as the result list merges them.
+class TUsage {
+ public:
+  void Clear();
+  void Add(const TPacket& layout, uint64_t key, int32_t count);
+  TSchemes UsedLayouts() const;
+
+ private:
+  std::vector<TUse> uses_;
+  std::unordered_map<uint64_t, size_t> firstWithKey_;
+};
+
+void TUsage::Clear() {
+  uses_.clear();
+  firstWithKey_.clear();
+}
+
+void TUsage::Add(const TPacket& layout, uint64_t key, int32_t count) {
+  const auto [first, isNew] = firstWithKey_.try_emplace(key, uses_.size());
+  // A match has the key, so it cannot stand before the first use with that key.
+  for (size_t u = isNew ? uses_.size() : first->second; u < uses_.size(); ++u) {
+    TUse& use = uses_[u];
     if (use.Key == key && use.Layout->Index == layout.Index &&
         use.Layout->TypeCounts.SameCounts(layout.TypeCounts)) {
       use.Count += count;
       return;
     }
   }
-  uses.push_back({&layout, key, count});
+  uses_.push_back({&layout, key, count});
 }
 
 // Layouts never cut weigh nothing in the comparison and are dropped from the result, so
 // only the used ones are copied.
-TSchemes UsedLayouts(const std::vector<TUse>& uses) {
+TSchemes TUsage::UsedLayouts() const {
   TSchemes result;
-  for (const TUse& use : uses) {
+  for (const TUse& use : uses_) {
     if (use.Count == 0) continue;
     result.Items.push_back(*use.Layout);
     result.Items.back().Count = use.Count;
@@ -116,7 +159,7 @@ class TBestResultSearch {
   int32_t level_ = 0;
   TPool pool_;
   std::deque<TSchemes> refills_;  // kept until the iteration's result is taken
-  std::vector<TUse> uses_;
+  TUsage usage_;
 };
 
 TBestResultSearch::TBestResultSearch(TVexlin& engine)
@@ -132,14 +175,14 @@ TBestResultSearch::TBestResultSearch(TVexlin& engine)
 void TBestResultSearch::Run(TSchemes& best) {
   const int iterations = FastMode ? kFastIterations : kIterations;
   for (int iteration = 0; iteration < iterations; ++iteration) {
-    uses_.clear();
+    usage_.Clear();
     refills_.clear();
     remaining_ = engine_.Parts;
     sheetsLeft_ = engine_.Sheets;
     SetWeights(iteration);
     pool_ = initialPool_;
     if (!CutIteration()) continue;
-    TSchemes result = UsedLayouts(uses_);
+    TSchemes result = usage_.UsedLayouts();
     if (best.Empty() || result.AreaLessWorstWaste() < best.AreaLessWorstWaste()) {
       best = std::move(result);
     }
@@ -184,6 +227,7 @@ int TBestResultSearch::PickLayout() const {
   for (size_t k = 0; k < layouts.Size(); ++k) {
     const TPacket& layout = layouts[k];
     if (sheetsLeft_[static_cast<size_t>(layout.Index)].Count <= 0) continue;
+    if (!NeedsMet(pool_, k, remaining_)) continue;
     const int64_t value = layout.TypeCounts.DemandValue(remaining_, engine_.Parts, weights_);
     if (value < 0) continue;
     if (best < 0 || value > bestValue ||
@@ -205,7 +249,7 @@ void TBestResultSearch::CutLayout(size_t k) {
 void TBestResultSearch::TallyPool() {
   const TSchemes& layouts = *pool_.Layouts;
   for (size_t k = 0; k < layouts.Size(); ++k) {
-    AddUse(uses_, layouts[k], pool_.Keys[k], pool_.Counts[k]);
+    usage_.Add(layouts[k], pool_.Keys[k], pool_.Counts[k]);
   }
 }
 

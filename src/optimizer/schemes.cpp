@@ -1,7 +1,6 @@
 #include "optimizer/schemes.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 
 #include "model/ini_file.h"
@@ -15,11 +14,11 @@ struct TCountOrder {
   bool KeptWithin = true;  // every count of the kept layout is at most the new one's
 };
 
-TCountOrder CompareCounts(const TPanels& fresh, const TPanels& kept) {
+TCountOrder CompareCounts(const int32_t* fresh, const int32_t* kept, size_t size) {
   TCountOrder order;
-  for (size_t i = 0; i < fresh.Size() && (order.NewWithin || order.KeptWithin); ++i) {
-    if (fresh[i].Count > kept[i].Count) order.NewWithin = false;
-    if (fresh[i].Count < kept[i].Count) order.KeptWithin = false;
+  for (size_t i = 0; i < size && (order.NewWithin || order.KeptWithin); ++i) {
+    if (fresh[i] > kept[i]) order.NewWithin = false;
+    if (fresh[i] < kept[i]) order.KeptWithin = false;
   }
   return order;
 }
@@ -39,10 +38,6 @@ bool NewIsBetter(const TPacket& fresh, double freshFill, const TPacket& kept) {
   return fresh.TotalFreeArea() > kept.TotalFreeArea();
 }
 
-bool SameSheet(const TPacket& a, const TPacket& b) {
-  return a.Length == b.Length && a.Width == b.Width && a.Index == b.Index;
-}
-
 std::string SectionName(std::string_view prefix) {
   return std::string(prefix) + "SC";
 }
@@ -53,35 +48,99 @@ TSchemes::TSchemes() {
   Items.reserve(2048);
 }
 
+void TSchemes::BeginOffers() {
+  offering_ = true;
+  mirrorValid_ = false;
+}
+
+void TSchemes::EndOffers() {
+  offering_ = false;
+  mirrorValid_ = false;
+  keptKeys_.clear();
+  keptCounts_.clear();
+}
+
+bool TSchemes::MayBeWithin(const TKeptKey& a, const TKeptKey& b) {
+  if (a.CountSize != b.CountSize) return true;
+  return (a.Positive & ~b.Positive) == 0 && a.Total <= b.Total;
+}
+
+TSchemes::TKeptKey TSchemes::Summary(const TPacket& layout, std::vector<int32_t>& counts) {
+  TKeptKey key{
+      layout.Length, layout.Width, layout.Index, counts.size(), layout.TypeCounts.Size(), 0, 0};
+  for (size_t i = 0; i < layout.TypeCounts.Size(); ++i) {
+    const int32_t count = layout.TypeCounts[i].Count;
+    counts.push_back(count);
+    if (count > 0) key.Positive |= uint64_t{1} << (i % 64);
+    key.Total += count;
+  }
+  return key;
+}
+
+void TSchemes::MirrorItems() {
+  keptKeys_.clear();
+  keptCounts_.clear();
+  for (const TPacket& item : Items) keptKeys_.push_back(Mirror(item));
+}
+
+void TSchemes::Overwrite(size_t k, const TPacket& layout) {
+  Items[k] = layout;
+  keptKeys_[k] = Mirror(layout);
+}
+
 void TSchemes::OfferScheme(const TPacket& layout, bool guillotine, int32_t level) {
   const double fill = layout.FillPercent();
   if (level < 9 && fill < 92 - 3 * level) return;
-  // The layout does not change during the offer, so it is tested at most once.
-  std::optional<bool> cuttable;
-  const auto accepted = [&] {
-    if (!guillotine) return true;
-    if (!cuttable) cuttable = guillotine_.IsGuillotine(layout);
-    return *cuttable;
-  };
-  bool stored = false;
+  // Outside a run of offers the list may have changed since the last one.
+  if (!mirrorValid_) MirrorItems();
+  mirrorValid_ = offering_;
+  freshCounts_.clear();
+  TOffer offer{layout, fill, guillotine, Summary(layout, freshCounts_), std::nullopt};
   for (size_t k = Items.size(); k-- > 0;) {
-    TPacket& kept = Items[k];
-    if (!SameSheet(kept, layout)) continue;
-    const TCountOrder order = CompareCounts(layout.TypeCounts, kept.TypeCounts);
-    if (order.NewWithin && order.KeptWithin) {
-      if (NewIsBetter(layout, fill, kept) && accepted()) kept = layout;
-      return;
-    }
-    if (order.NewWithin) return;
-    if (!order.KeptWithin) continue;
-    if (stored) {
-      Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(k));
-    } else if (accepted()) {
-      kept = layout;
-      stored = true;
-    }
+    if (!MeetKept(offer, k)) return;
   }
-  if (!stored && accepted()) Items.push_back(layout);
+  if (!offer.Stored && Accepts(offer)) {
+    Items.push_back(layout);
+    keptKeys_.push_back(Mirror(layout));
+  }
+}
+
+bool TSchemes::Accepts(TOffer& offer) {
+  if (!offer.Guillotine) return true;
+  if (!offer.Cuttable) offer.Cuttable = guillotine_.IsGuillotine(offer.Layout);
+  return *offer.Cuttable;
+}
+
+bool TSchemes::MeetKept(TOffer& offer, size_t k) {
+  const TKeptKey& key = keptKeys_[k];
+  const TKeptKey& fresh = offer.Key;
+  // Only layouts of the same sheet type and size compete.
+  if (key.Length != fresh.Length || key.Width != fresh.Width || key.Index != fresh.Index) {
+    return true;
+  }
+  if (!MayBeWithin(fresh, key) && !MayBeWithin(key, fresh)) return true;
+  const TCountOrder order = CompareCounts(freshCounts_.data(), keptCounts_.data() + key.FirstCount,
+                                          std::min(freshCounts_.size(), key.CountSize));
+  if (order.NewWithin && order.KeptWithin) {
+    if (NewIsBetter(offer.Layout, offer.Fill, Items[k]) && Accepts(offer)) {
+      Overwrite(k, offer.Layout);
+    }
+    return false;
+  }
+  if (order.NewWithin) return false;
+  if (order.KeptWithin) ReplaceDominated(offer, k);
+  return true;
+}
+
+// The first dominated layout met, from the back, takes the new one's place; the others go.
+void TSchemes::ReplaceDominated(TOffer& offer, size_t k) {
+  if (offer.Stored) {
+    Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(k));
+    keptKeys_.erase(keptKeys_.begin() + static_cast<std::ptrdiff_t>(k));
+  } else if (Accepts(offer)) {
+    Overwrite(k, offer.Layout);
+    offer.Stored = true;
+  }
 }
 
 void TSchemes::AddUsage(const TPacket& layout) {

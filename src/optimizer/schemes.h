@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,10 @@ class TSchemes {
   // Counts one more use of a layout: merged into an equal layout of the same sheet type,
   // otherwise appended.
   void AddUsage(const TPacket& layout);
+  // Offers made between these two calls compare with a compact copy of the kept layouts'
+  // sizes and counts; nothing but OfferScheme may change the list in between.
+  void BeginOffers();
+  void EndOffers();
 
   double TotalWasteArea() const;
   double UsedPercent() const;
@@ -42,8 +47,47 @@ class TSchemes {
   void SaveToIni(TIniFile& ini, std::string_view prefix) const;
 
  private:
+  // The sheet and where the counts of one layout stand in keptCounts_, with what rules out
+  // most comparisons at once: the types of positive count (folded into 64 bits) and the total.
+  struct TKeptKey {
+    int32_t Length;
+    int32_t Width;
+    int32_t Index;
+    size_t FirstCount;
+    size_t CountSize;
+    uint64_t Positive;
+    int64_t Total;
+  };
+
+  // One offer under way.
+  struct TOffer {
+    const TPacket& Layout;
+    double Fill;
+    bool Guillotine;
+    TKeptKey Key;
+    std::optional<bool> Cuttable;  // the guillotine test, made at most once
+    bool Stored = false;
+  };
+
+  bool Accepts(TOffer& offer);
+  // Compares the offer with kept layout k; false when that ends the offer.
+  bool MeetKept(TOffer& offer, size_t k);
+  void ReplaceDominated(TOffer& offer, size_t k);
+  // False when the counts of a cannot all be at most those of b.
+  static bool MayBeWithin(const TKeptKey& a, const TKeptKey& b);
+  // Appends the layout's counts to counts and describes them.
+  static TKeptKey Summary(const TPacket& layout, std::vector<int32_t>& counts);
+  TKeptKey Mirror(const TPacket& layout) { return Summary(layout, keptCounts_); }
+  void MirrorItems();
+  void Overwrite(size_t k, const TPacket& layout);
+
   // Kept between offers so its arrays are reused.
   TGuillotine guillotine_;
+  bool offering_ = false;
+  bool mirrorValid_ = false;
+  std::vector<TKeptKey> keptKeys_;  // one per layout of Items during an offer
+  std::vector<int32_t> keptCounts_;
+  std::vector<int32_t> freshCounts_;  // the counts of the layout on offer
 };
 
 }  // namespace vexlin

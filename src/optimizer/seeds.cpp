@@ -78,6 +78,9 @@ void TSeeds::Clear() {
   WidthIndex.Clear();
   KnownSignatures.clear();
   PendingSeeds.clear();
+  pendingJoins_.clear();
+  shapes_.clear();
+  counts_.clear();
 }
 
 void TSeeds::AddSeed(const TPacket& seed) {
@@ -134,7 +137,7 @@ void TSeeds::GenPairedRows(const T2DStock& part, const TTrapezium& shape, int32_
   const int64_t rows = reach / part.Width;
   for (int64_t n = 1; n <= longest; ++n) {
     for (int64_t m = 1; m <= rows && n * m <= part.Count; ++m) {
-      if (n == 1 && m >= 2) continue;
+      if (n == 1 && m >= 2) break;  // a single piece makes one row only
       ResetBlock(block, row.RowLength(n), m * part.Width);
       const double areaFactor =
           static_cast<double>(n * m) * part.MaterialArea() / block.GrossArea();
@@ -182,7 +185,6 @@ void TSeeds::GenerateSeeds() {
   // Many pending seeds last time: join only blocks of exactly matching sides.
   const double factor = SeedCounter <= 256 ? 1.03 : 1.0;
   Clear();
-  joinBlock_ = TPacket(SeedParts);
   SeedList.emplace_back(SeedParts);
   GenBaseSeeds();
   std::reverse(PendingSeeds.begin(), PendingSeeds.end());
@@ -192,7 +194,7 @@ void TSeeds::GenerateSeeds() {
     JoinPending(factor);
   }
   PendingSeeds.clear();
-  joinBlock_ = TPacket();
+  pendingJoins_.clear();
 }
 
 void TSeeds::AddAllPending() {
@@ -204,16 +206,29 @@ void TSeeds::AddAllPending() {
 }
 
 void TSeeds::JoinPending(double factor) {
-  while (!PendingSeeds.empty()) {
+  while (!PendingSeeds.empty() || !pendingJoins_.empty()) {
     if (SeedList.size() >= 1024 || SeedCounter > 4095) return;
     if (SeedList.size() % 10 == 0 && ProgressStep) ProgressStep();
-    TPacket s = std::move(PendingSeeds.front());
-    PendingSeeds.pop_front();
+    TPacket s = TakeOldestPending();
     JoinWithIndexed(s, true, factor);
     JoinWithIndexed(s, false, factor);
     AppendSeed(std::move(s));
     --SeedCounter;
   }
+}
+
+TPacket TSeeds::TakeOldestPending() {
+  TPacket oldest;
+  if (!PendingSeeds.empty()) {
+    oldest = std::move(PendingSeeds.front());
+    PendingSeeds.pop_front();
+    return oldest;
+  }
+  const TPendingJoin join = pendingJoins_.front();
+  pendingJoins_.pop_front();
+  oldest.JoinPackets(join.Vertical, SeedList[static_cast<size_t>(join.First)],
+                     SeedList[static_cast<size_t>(join.Second)]);
+  return oldest;
 }
 
 // Vertical: t is stacked below s across the width, found by its length; otherwise t is set
@@ -225,13 +240,13 @@ void TSeeds::JoinWithIndexed(const TPacket& s, bool vertical, double factor) {
   for (size_t g = index.FindPosition(side); g < index.Size(); ++g) {
     if (index.Key(g) * factor < side) return;
     const TIndexSeeds& group = index[g];
-    for (size_t k = 0; k < group.Count(); ++k) {
-      TryJoin(s, SeedList[static_cast<size_t>(group.Get(k))], vertical, sSingleType);
-    }
+    for (size_t k = 0; k < group.Count(); ++k) TryJoin(s, group.Get(k), vertical, sSingleType);
   }
 }
 
-void TSeeds::TryJoin(const TPacket& s, const TPacket& t, bool vertical, int32_t sSingleType) {
+// s is the seed being added: it will take the next number of the library.
+void TSeeds::TryJoin(const TPacket& s, int16_t number, bool vertical, int32_t sSingleType) {
+  const TPacket& t = SeedList[static_cast<size_t>(number)];
   const int32_t length = vertical ? s.Length : s.Length + t.Length;
   const int32_t width = vertical ? s.Width + t.Width : s.Width;
   if (vertical ? width > MaxWidth : length > MaxLength) return;
@@ -240,10 +255,8 @@ void TSeeds::TryJoin(const TPacket& s, const TPacket& t, bool vertical, int32_t 
   if (sSingleType >= 0 && t.SingleTypeIndex() == sSingleType) return;
   if (FirstPieceIsProfile(s) && FirstPieceIsProfile(t)) return;
   BuildJoinSignature(length, width, s, t);
-  if (KnownSignatures.contains(signature_)) return;
-  joinBlock_.JoinPackets(vertical, s, t);
-  KnownSignatures.insert(signature_);
-  PendingSeeds.push_back(joinBlock_);
+  if (!KnownSignatures.insert(signature_).second) return;
+  pendingJoins_.push_back({static_cast<int16_t>(SeedList.size()), number, vertical});
   ++SeedCounter;
 }
 
@@ -271,22 +284,27 @@ void TSeeds::GenSchemesForSheet(const TPanels& available, const TPacket& sheet, 
   if (ProgressStep) ProgressStep();
   ++SchemeCallCount;
   if (target.Size() >= (FastMode ? 513u : 1025u)) return;
-  // A negative count leaves no seed within the available parts.
-  for (const T2DStock& entry : available) {
-    if (entry.Count < 0) return;
+  // Seeds hold no negative counts, so a negative available count leaves no seed within it.
+  if (std::any_of(available.begin(), available.end(),
+                  [](const T2DStock& entry) { return entry.Count < 0; })) {
+    return;
   }
-  PrepareFilling(available);
   const TFillCall call{available, sheet, level, corner, random, target};
+  PrepareFilling(call);
+  target.BeginOffers();
   int refills = 0;
   for (size_t n = 1; n < SeedList.size(); ++n) {
     const TSeedShape& shape = shapes_[n];
     if (shape.Length > sheet.Length || shape.Width > sheet.Width) continue;
-    if (!SeedCountsWithin(n, available)) continue;
+    if (!SeedCountsWithin(n, available_)) continue;
     FillSheetFrom(n, call, refills);
   }
+  target.EndOffers();
 }
 
-void TSeeds::PrepareFilling(const TPanels& available) {
+void TSeeds::RefreshShapes() {
+  // A library only grows until it is cleared, so a new seed shows in its size.
+  if (shapes_.size() == SeedList.size()) return;
   shapes_.clear();
   counts_.clear();
   for (const TPacket& seed : SeedList) {
@@ -297,46 +315,112 @@ void TSeeds::PrepareFilling(const TPanels& available) {
     shape.EndCount = counts_.size();
     shapes_.push_back(shape);
   }
-  GroupMinima(LengthIndex, lengthGroupMinWidth_);
-  GroupMinima(WidthIndex, widthGroupMinLength_);
-  remaining_.resize(available.Size());
-  workSheet_.TypeCounts = available;
+}
+
+void TSeeds::PrepareFilling(const TFillCall& call) {
+  RefreshShapes();
+  available_.clear();
+  for (const T2DStock& entry : call.Available) available_.push_back(entry.Count);
+  remaining_ = available_;
+  // What remains never exceeds what is available, except that refilling at level 0 may
+  // allow one piece of any type.
+  limits_ = available_;
+  if (call.Level == 0) {
+    for (int32_t& limit : limits_) limit = std::max(limit, 1);
+  }
+  ReduceIndex(LengthIndex, call.Sheet, lengthCall_);
+  ReduceIndex(WidthIndex, call.Sheet, widthCall_);
+  workSheet_.TypeCounts = call.Available;
   for (T2DStock& entry : workSheet_.TypeCounts) entry.Count = 0;
 }
 
-// Per group the smallest other side of its seeds: a group none of whose seeds fits a free
-// rectangle is passed over without looking at the seeds.
-void TSeeds::GroupMinima(const TIndexSeedsSet& index, std::vector<int32_t>& minima) const {
-  minima.assign(index.Size(), std::numeric_limits<int32_t>::max());
+void TSeeds::ReduceIndex(const TIndexSeedsSet& index, const TPacket& sheet,
+                         TCallIndex& reduced) const {
+  constexpr int32_t kNone = std::numeric_limits<int32_t>::max();
+  reduced.ByLength = index.ByLength();
+  reduced.Known.assign(512, TCallIndex::TKnownPosition{});
+  reduced.Keys.clear();
+  reduced.Begin.clear();
+  reduced.Seeds.clear();
+  reduced.MinOtherSide.clear();
   for (size_t g = 0; g < index.Size(); ++g) {
+    reduced.Keys.push_back(index.Key(g));
+    reduced.Begin.push_back(reduced.Seeds.size());
+    int32_t least = kNone;
     const TIndexSeeds& group = index[g];
     for (size_t k = 0; k < group.Count(); ++k) {
-      const TSeedShape& shape = shapes_[static_cast<size_t>(group.Get(k))];
-      minima[g] = std::min(minima[g], index.ByLength() ? shape.Width : shape.Length);
+      const int16_t number = group.Get(k);
+      const TSeedShape& shape = shapes_[static_cast<size_t>(number)];
+      if (shape.Length > sheet.Length || shape.Width > sheet.Width) continue;
+      if (!SeedCountsWithin(static_cast<size_t>(number), limits_)) continue;
+      reduced.Seeds.push_back(number);
+      least = std::min(least, index.ByLength() ? shape.Width : shape.Length);
     }
+    reduced.MinOtherSide.push_back(least);
+  }
+  reduced.Begin.push_back(reduced.Seeds.size());
+  const size_t groups = reduced.MinOtherSide.size();
+  reduced.NextLower.assign(groups, groups);
+  for (size_t g = groups; g-- > 0;) {
+    size_t next = g + 1;
+    while (next < groups && reduced.MinOtherSide[next] >= reduced.MinOtherSide[g]) {
+      next = reduced.NextLower[next];
+    }
+    reduced.NextLower[g] = next;
   }
 }
 
-// Counts of 0 are within any list without negative counts, so only the others are tested.
-bool TSeeds::SeedCountsWithin(size_t seed, const TPanels& available) const {
+// The keys strictly decrease, so a binary search (here without branches in its loop) finds
+// what a scan from the front finds.
+size_t TSeeds::TCallIndex::FindPosition(int32_t key) const {
+  TKnownPosition& known = Known[static_cast<uint32_t>(key) * 2654435761u >> 23];
+  if (known.Key != key) known = TKnownPosition{key, SearchPosition(key)};
+  return known.Position;
+}
+
+size_t TSeeds::TCallIndex::SearchPosition(int32_t key) const {
+  if (Keys.empty()) return 0;
+  const int32_t* base = Keys.data();
+  size_t size = Keys.size();
+  while (size > 1) {
+    const size_t half = size / 2;
+    base = base[half] > key ? base + half : base;
+    size -= half;
+  }
+  return static_cast<size_t>(base - Keys.data()) + (*base > key ? 1 : 0);
+}
+
+// Counts of 0 are within any limits that are not negative, so only the others are tested.
+bool TSeeds::SeedCountsWithin(size_t seed, const std::vector<int32_t>& limits) const {
   const TSeedShape& shape = shapes_[seed];
   for (size_t c = shape.FirstCount; c < shape.EndCount; ++c) {
-    if (counts_[c].Count > available[counts_[c].Type].Count) return false;
+    if (counts_[c].Count > limits[counts_[c].Type]) return false;
   }
   return true;
 }
 
-bool TSeeds::SeedFitsRemaining(size_t seed) const {
-  const TSeedShape& shape = shapes_[seed];
-  for (size_t c = shape.FirstCount; c < shape.EndCount; ++c) {
-    if (counts_[c].Count > remaining_[counts_[c].Type]) return false;
+// The lexicographic comparison of two count vectors, walking their non-zero counts.
+bool TSeeds::SparseCountsAbove(size_t seed, size_t other) const {
+  constexpr size_t kEnd = std::numeric_limits<size_t>::max();
+  const TSeedShape& a = shapes_[seed];
+  const TSeedShape& b = shapes_[other];
+  size_t i = a.FirstCount;
+  size_t j = b.FirstCount;
+  while (i < a.EndCount || j < b.EndCount) {
+    const size_t typeA = i < a.EndCount ? counts_[i].Type : kEnd;
+    const size_t typeB = j < b.EndCount ? counts_[j].Type : kEnd;
+    if (typeA < typeB) return counts_[i].Count > 0;
+    if (typeB < typeA) return counts_[j].Count < 0;
+    if (counts_[i].Count != counts_[j].Count) return counts_[i].Count > counts_[j].Count;
+    ++i;
+    ++j;
   }
-  return true;
+  return false;
 }
 
 void TSeeds::FillSheetFrom(size_t seed, const TFillCall& call, int& refills) {
   bool randomSwitch = call.Random;
-  for (size_t i = 0; i < remaining_.size(); ++i) remaining_[i] = call.Available[i].Count;
+  remaining_ = available_;
   static_cast<T2DStock&>(workSheet_) = call.Sheet;
   workSheet_.ClearPacket();
   StampSeed(SeedList[seed], SeedList[seed].Origin);
@@ -387,40 +471,72 @@ bool TSeeds::FindBestSeed(bool randomSwitch, TBestSeed& best) const {
   best = TBestSeed{};
   for (size_t f = 0; f < workSheet_.FreeRects.Size(); ++f) {
     if (!TakenByChance(randomSwitch)) continue;
-    ScanIndex(LengthIndex, lengthGroupMinWidth_, f, randomSwitch, best);
-    ScanIndex(WidthIndex, widthGroupMinLength_, f, randomSwitch, best);
+    ScanIndex(lengthCall_, f, randomSwitch, best);
+    ScanIndex(widthCall_, f, randomSwitch, best);
   }
   return best.Found;
 }
 
 // Walks the groups that fit the free rectangle from the largest key down; the first group
 // taken ends the walk once a best seed exists.
-void TSeeds::ScanIndex(const TIndexSeedsSet& index, const std::vector<int32_t>& minima,
-                       size_t freeRect, bool randomSwitch, TBestSeed& best) const {
-  const T2DStock& free = workSheet_.FreeRects[freeRect];
-  const int32_t side = index.ByLength() ? free.Length : free.Width;
-  const int32_t otherSide = index.ByLength() ? free.Width : free.Length;
-  for (size_t g = index.FindPosition(side); g < index.Size(); ++g) {
-    if (!TakenByChance(randomSwitch)) continue;
-    if (minima[g] <= otherSide) {
-      ScanGroup(index[g], freeRect, static_cast<double>(index.Key(g)) / side * 100, best);
+void TSeeds::ScanIndex(const TCallIndex& reduced, size_t freeRect, bool randomSwitch,
+                       TBestSeed& best) const {
+  const size_t g = reduced.FindPosition(reduced.Side(workSheet_.FreeRects[freeRect]));
+  if (randomSwitch) {
+    WalkGroupsWithDraws(reduced, g, freeRect, best);
+  } else {
+    WalkGroups(reduced, g, freeRect, best);
+  }
+}
+
+// Every group visited takes a draw; only a group that holds a seed no longer than the
+// other side of the free rectangle is searched when taken.
+void TSeeds::WalkGroupsWithDraws(const TCallIndex& reduced, size_t g, size_t freeRect,
+                                 TBestSeed& best) const {
+  TRandomGenerator& generator = ProcessRandom();
+  const int32_t otherSide = reduced.OtherSide(workSheet_.FreeRects[freeRect]);
+  size_t fitting = reduced.FirstFitting(g, otherSide);
+  for (; g < reduced.Keys.size(); ++g) {
+    const bool taken = generator.Random(11) > 5;
+    if (g == fitting) {
+      if (taken) ScanGroup(reduced, g, freeRect, best);
+      fitting = reduced.FirstFitting(g + 1, otherSide);
     }
+    if (taken && best.Found) return;
+  }
+}
+
+// Without draws every group is taken: groups without a seed that fits are passed over
+// until a best seed exists, and from then on the first group ends the walk.
+void TSeeds::WalkGroups(const TCallIndex& reduced, size_t g, size_t freeRect,
+                        TBestSeed& best) const {
+  const int32_t otherSide = reduced.OtherSide(workSheet_.FreeRects[freeRect]);
+  if (best.Found) {
+    if (g < reduced.Keys.size() && reduced.MinOtherSide[g] <= otherSide) {
+      ScanGroup(reduced, g, freeRect, best);
+    }
+    return;
+  }
+  for (g = reduced.FirstFitting(g, otherSide); g < reduced.Keys.size();
+       g = reduced.FirstFitting(g + 1, otherSide)) {
+    ScanGroup(reduced, g, freeRect, best);
     if (best.Found) return;
   }
 }
 
-void TSeeds::ScanGroup(const TIndexSeeds& group, size_t freeRect, double fill,
+void TSeeds::ScanGroup(const TCallIndex& reduced, size_t group, size_t freeRect,
                        TBestSeed& best) const {
   const T2DStock& free = workSheet_.FreeRects[freeRect];
-  for (size_t k = 0; k < group.Count(); ++k) {
-    const auto n = static_cast<size_t>(group.Get(k));
+  const int32_t side = reduced.Side(free);
+  // Every seed of a group has the group's key as its side.
+  const double fill = static_cast<double>(reduced.Keys[group]) / side * 100;
+  for (size_t i = reduced.Begin[group]; i < reduced.Begin[group + 1]; ++i) {
+    const auto n = static_cast<size_t>(reduced.Seeds[i]);
     const TSeedShape& shape = shapes_[n];
-    if (shape.Length > free.Length || shape.Width > free.Width || !SeedFitsRemaining(n)) {
-      continue;
-    }
+    if (shape.Length > free.Length || shape.Width > free.Width) continue;
+    if (!SeedCountsWithin(n, remaining_)) continue;
     const double gain = fill - best.Fill;
-    if (gain > 1 || (std::fabs(gain) <= 1 &&
-                     SeedList[n].TypeCounts.CountsAbove(SeedList[best.Seed].TypeCounts))) {
+    if (gain > 1 || (std::fabs(gain) <= 1 && SparseCountsAbove(n, best.Seed))) {
       best = TBestSeed{n, freeRect, fill, true};
     }
   }

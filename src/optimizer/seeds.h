@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -53,8 +54,37 @@ class TSeeds {
   struct TSeedShape {
     int32_t Length;
     int32_t Width;
-    size_t FirstCount;  // its counts are counts_[FirstCount .. EndCount)
+    size_t FirstCount;  // its non-zero counts are counts_[FirstCount .. EndCount), by type
     size_t EndCount;
+  };
+  // One index reduced to the seeds that can fit the sheet and the parts of one call; every
+  // group stays, perhaps empty, since each group visited may take a random draw.
+  struct TCallIndex {
+    // A recent answer of FindPosition: free rectangles of the same sides come back often.
+    struct TKnownPosition {
+      int32_t Key = std::numeric_limits<int32_t>::min();  // no free rectangle has this side
+      size_t Position = 0;
+    };
+
+    bool ByLength = true;
+    std::vector<int32_t> Keys;  // the index's keys, side by side for a fast search
+    std::vector<size_t> Begin;  // group g holds Seeds[Begin[g] .. Begin[g + 1])
+    std::vector<int16_t> Seeds;
+    std::vector<int32_t> MinOtherSide;  // the smallest other side of a group's seeds
+    std::vector<size_t> NextLower;      // the next group with a smaller MinOtherSide
+    mutable std::vector<TKnownPosition> Known;
+
+    int32_t Side(const T2DStock& free) const { return ByLength ? free.Length : free.Width; }
+    int32_t OtherSide(const T2DStock& free) const { return ByLength ? free.Width : free.Length; }
+    // The first group whose key is at most key, as the index itself finds it.
+    size_t FindPosition(int32_t key) const;
+    size_t SearchPosition(int32_t key) const;
+    // The first group from g on with a seed no longer than otherSide; the group count
+    // when there is none.
+    size_t FirstFitting(size_t g, int32_t otherSide) const {
+      while (g < MinOtherSide.size() && MinOtherSide[g] > otherSide) g = NextLower[g];
+      return g;
+    }
   };
   // The seed chosen to go next into the sheet being filled.
   struct TBestSeed {
@@ -62,6 +92,13 @@ class TSeeds {
     size_t FreeRect = 0;
     double Fill = 0.0;
     bool Found = false;
+  };
+  // A joined block waiting in the queue behind the base blocks: the numbers its two seeds
+  // have in the library. It is built only when taken, since most never are.
+  struct TPendingJoin {
+    int16_t First;
+    int16_t Second;
+    bool Vertical;
   };
   // The settings of one GenSchemesForSheet call.
   struct TFillCall {
@@ -81,33 +118,40 @@ class TSeeds {
   void AddAllPending();
   void JoinPending(double factor);
   void JoinWithIndexed(const TPacket& s, bool vertical, double factor);
-  void TryJoin(const TPacket& s, const TPacket& t, bool vertical, int32_t sSingleType);
+  void TryJoin(const TPacket& s, int16_t number, bool vertical, int32_t sSingleType);
+  TPacket TakeOldestPending();
   bool SumExceedsDemand(const TPacket& s, const TPacket& t) const;
   void BuildJoinSignature(int32_t length, int32_t width, const TPacket& s, const TPacket& t);
 
-  void PrepareFilling(const TPanels& available);
-  void GroupMinima(const TIndexSeedsSet& index, std::vector<int32_t>& minima) const;
-  bool SeedCountsWithin(size_t seed, const TPanels& available) const;
-  bool SeedFitsRemaining(size_t seed) const;
+  void RefreshShapes();
+  void PrepareFilling(const TFillCall& call);
+  void ReduceIndex(const TIndexSeedsSet& index, const TPacket& sheet, TCallIndex& reduced) const;
+  bool SeedCountsWithin(size_t seed, const std::vector<int32_t>& limits) const;
+  bool SparseCountsAbove(size_t seed, size_t other) const;
   void FillSheetFrom(size_t seed, const TFillCall& call, int& refills);
   void StampSeed(const TPacket& seed, TPoint offset);
   void SubtractFromRemaining(size_t seed);
   bool NothingRemains() const;
   bool FindBestSeed(bool randomSwitch, TBestSeed& best) const;
-  void ScanIndex(const TIndexSeedsSet& index, const std::vector<int32_t>& minima, size_t freeRect,
-                 bool randomSwitch, TBestSeed& best) const;
-  void ScanGroup(const TIndexSeeds& group, size_t freeRect, double fill, TBestSeed& best) const;
+  void ScanIndex(const TCallIndex& reduced, size_t freeRect, bool randomSwitch,
+                 TBestSeed& best) const;
+  void WalkGroupsWithDraws(const TCallIndex& reduced, size_t g, size_t freeRect,
+                           TBestSeed& best) const;
+  void WalkGroups(const TCallIndex& reduced, size_t g, size_t freeRect, TBestSeed& best) const;
+  void ScanGroup(const TCallIndex& reduced, size_t group, size_t freeRect, TBestSeed& best) const;
   void PlaceBest(const TBestSeed& best, int corner);
   int32_t RefillType() const;
 
-  TPacket joinBlock_;  // the work block of the joins
+  std::deque<TPendingJoin> pendingJoins_;  // queued after every seed of PendingSeeds
   std::string signature_;
   TPacket workSheet_;  // the sheet being filled
+  std::vector<int32_t> available_;
   std::vector<int32_t> remaining_;
+  std::vector<int32_t> limits_;  // the most of each type any seed may hold in this call
   std::vector<TSeedShape> shapes_;
   std::vector<TTypeCount> counts_;
-  std::vector<int32_t> lengthGroupMinWidth_;
-  std::vector<int32_t> widthGroupMinLength_;
+  TCallIndex lengthCall_;
+  TCallIndex widthCall_;
 };
 
 }  // namespace vexlin

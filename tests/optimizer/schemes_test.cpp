@@ -84,6 +84,39 @@ TEST(SchemesOffer, OneNewLayoutReplacesAllItDominates) {
   EXPECT_EQ(Labels(list), (TLabels{"elsewhere", "both"}));
 }
 
+TEST(SchemesOffer, ARunOfOffersKeepsWhatSingleOffersKeep) {
+  TSchemes list;
+  list.OfferScheme(Counted({0, 0, 3}, "kept before"), false, 9);
+  list.BeginOffers();
+  list.OfferScheme(Counted({1, 0, 0}, "first"), false, 9);
+  list.OfferScheme(Counted({0, 1, 0}, "second"), false, 9);
+  list.OfferScheme(Counted({1, 1, 0}, "both"), false, 9);
+  list.OfferScheme(Counted({1, 0, 0}, "less"), false, 9);
+  list.OfferScheme(Counted({1, 1, 0}, "same"), false, 9);
+  list.OfferScheme(Counted({0, 0, 4}, "more"), false, 9);
+  list.EndOffers();
+  EXPECT_EQ(Labels(list), (TLabels{"more", "both"}));
+  // A change made after the run is seen by the next single offer.
+  list.Items.push_back(Counted({2, 2, 0}, "added"));
+  list.OfferScheme(Counted({2, 1, 0}, "dominated"), false, 9);
+  EXPECT_EQ(Labels(list), (TLabels{"more", "both", "added"}));
+}
+
+TEST(SchemesOffer, TypesBeyondSixtyFourAreComparedInFull) {
+  std::vector<int32_t> low(70, 0);
+  std::vector<int32_t> high(70, 0);
+  low[0] = 1;
+  high[64] = 1;
+  std::vector<int32_t> both = low;
+  both[64] = 1;
+  TSchemes list;
+  list.OfferScheme(Counted(low, "low"), false, 9);
+  list.OfferScheme(Counted(high, "high"), false, 9);
+  EXPECT_EQ(Labels(list), (TLabels{"low", "high"}));
+  list.OfferScheme(Counted(both, "both"), false, 9);
+  EXPECT_EQ(Labels(list), TLabels{"both"});
+}
+
 TEST(SchemesOffer, SheetTypesOfTheSameSizeAreKeptApart) {
   TSchemes list;
   list.OfferScheme(Counted({2, 1}, "cheap", 0), false, 9);
