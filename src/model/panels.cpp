@@ -10,10 +10,6 @@
 
 namespace vexlin {
 
-TPanels::TPanels() {
-  items_.reserve(32);
-}
-
 void TPanels::Delete(size_t i) {
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
 }

@@ -15,8 +15,6 @@ class TIniFile;
 // for part type i) form count vectors, which the search adds, subtracts and compares.
 class TPanels {
  public:
-  TPanels();
-
   size_t Size() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }
   T2DStock& operator[](size_t i) { return items_[i]; }

@@ -44,10 +44,6 @@ std::string SectionName(std::string_view prefix) {
 
 }  // namespace
 
-TSchemes::TSchemes() {
-  Items.reserve(2048);
-}
-
 void TSchemes::BeginOffers() {
   offering_ = true;
   mirrorValid_ = false;

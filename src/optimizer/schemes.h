@@ -19,7 +19,6 @@ class TSchemes {
  public:
   std::vector<TPacket> Items;
 
-  TSchemes();
   size_t Size() const { return Items.size(); }
   bool Empty() const { return Items.empty(); }
   TPacket& operator[](size_t i) { return Items[i]; }
