@@ -14,13 +14,24 @@ constexpr uint8_t kBlocked = 0;
 constexpr uint8_t kOpen = 1;
 constexpr uint8_t kCutStep = 2;
 
-size_t LineIndex(const std::vector<int32_t>& lines, int32_t value) {
-  return static_cast<size_t>(std::lower_bound(lines.begin(), lines.end(), value) - lines.begin());
+// An edge coordinate with its slot (2i and 2i + 1: the near and far edge of piece i),
+// ordered by coordinate when sorted as one number.
+uint64_t EdgeKey(int32_t value, size_t slot) {
+  const uint32_t ordered = static_cast<uint32_t>(value) ^ 0x80000000u;
+  return (uint64_t{ordered} << 32) | slot;
 }
 
-void SortUnique(std::vector<int32_t>& lines) {
-  std::sort(lines.begin(), lines.end());
-  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+// Sorts the edges of one axis into distinct lines and tells the line of every slot.
+void SortLines(std::vector<uint64_t>& keys, std::vector<int32_t>& lines,
+               std::vector<uint32_t>& lineOf) {
+  std::sort(keys.begin(), keys.end());
+  lines.clear();
+  lineOf.resize(keys.size());
+  for (const uint64_t key : keys) {
+    const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(key >> 32) ^ 0x80000000u);
+    if (lines.empty() || lines.back() != value) lines.push_back(value);
+    lineOf[static_cast<uint32_t>(key)] = static_cast<uint32_t>(lines.size() - 1);
+  }
 }
 
 }  // namespace
@@ -28,10 +39,8 @@ void SortUnique(std::vector<int32_t>& lines) {
 bool TGuillotine::IsGuillotine(const TPacket& packet) {
   CollectLines(packet);
   Nodes.assign(XLines.size() * YLines.size(), TPointunit{});
-  for (const T2DStock& piece : packet.Pieces) {
-    const TRect rect = piece.GetRect();
-    MarkPiece(LineIndex(XLines, rect.Left), LineIndex(YLines, rect.Top),
-              LineIndex(XLines, rect.Right), LineIndex(YLines, rect.Bottom));
+  for (size_t i = 0; i < packet.Pieces.Size(); ++i) {
+    MarkPiece(xLineOf_[2 * i], yLineOf_[2 * i], xLineOf_[2 * i + 1], yLineOf_[2 * i + 1]);
   }
   MarkBorder();
   outlineNodes_ = static_cast<size_t>(std::count_if(
@@ -46,15 +55,19 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
 }
 
 void TGuillotine::CollectLines(const TPacket& packet) {
-  XLines = {0, packet.Length};
-  YLines = {0, packet.Width};
-  for (const T2DStock& piece : packet.Pieces) {
-    const TRect rect = piece.GetRect();
-    XLines.insert(XLines.end(), {rect.Left, rect.Right});
-    YLines.insert(YLines.end(), {rect.Top, rect.Bottom});
+  const size_t pieces = packet.Pieces.Size();
+  xKeys_.clear();
+  yKeys_.clear();
+  for (size_t i = 0; i < pieces; ++i) {
+    const TRect rect = packet.Pieces[i].GetRect();
+    xKeys_.insert(xKeys_.end(), {EdgeKey(rect.Left, 2 * i), EdgeKey(rect.Right, 2 * i + 1)});
+    yKeys_.insert(yKeys_.end(), {EdgeKey(rect.Top, 2 * i), EdgeKey(rect.Bottom, 2 * i + 1)});
   }
-  SortUnique(XLines);
-  SortUnique(YLines);
+  // The sheet's own edges take the two slots after the pieces.
+  xKeys_.insert(xKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Length, 2 * pieces + 1)});
+  yKeys_.insert(yKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Width, 2 * pieces + 1)});
+  SortLines(xKeys_, XLines, xLineOf_);
+  SortLines(yKeys_, YLines, yLineOf_);
 }
 
 void TGuillotine::MarkPiece(size_t left, size_t top, size_t right, size_t bottom) {

@@ -35,6 +35,11 @@ class TGuillotine {
   std::vector<int32_t> YLines;
   std::vector<TPointunit> Nodes;  // one row per Y line, one entry per X line
   size_t outlineNodes_ = 0;       // outline nodes not yet on a cut
+  // Sorting work of CollectLines, and the line of each piece edge.
+  std::vector<uint64_t> xKeys_;
+  std::vector<uint64_t> yKeys_;
+  std::vector<uint32_t> xLineOf_;
+  std::vector<uint32_t> yLineOf_;
 };
 
 }  // namespace vexlin
