@@ -97,14 +97,16 @@ void TPacket::CutFreeSpace(const T2DStock& piece) {
 }
 
 void TPacket::AddFreeRect(const TRect& rect) {
-  for (T2DStock& listed : FreeRects) {
-    const TRect other = listed.GetRect();
-    // Containment stands for "the overlap equals one of them": both are not empty.
-    if (!Intersects(rect, other)) continue;
-    if (Contains(other, rect)) return;
-    // A listed rectangle inside the new one takes its place; the new one is still
-    // appended below, and the repeat is dropped at the next cut.
-    if (Contains(rect, other)) listed.SetRect(rect);
+  // For rectangles that are not empty, "their overlap equals one of them" is containment;
+  // an empty one overlaps nothing.
+  if (!rect.IsEmpty()) {
+    for (T2DStock& listed : FreeRects) {
+      const TRect other = listed.GetRect();
+      if (Contains(other, rect)) return;
+      // A listed rectangle inside the new one takes its place; the new one is still
+      // appended below, and the repeat is dropped at the next cut.
+      if (Contains(rect, other) && !other.IsEmpty()) listed.SetRect(rect);
+    }
   }
   FreeRects.AddRect(rect);
 }
