@@ -275,6 +275,11 @@ int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
   return value != nullptr ? ParseInteger(*value).value_or(defaultValue) : defaultValue;
 }
 
+int32_t TIniFile::ReadCount(std::string_view section, std::string_view key) const {
+  const int64_t sections = static_cast<int64_t>(SectionCount());
+  return static_cast<int32_t>(std::min<int64_t>(ReadInteger(section, key, 0), sections));
+}
+
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
   return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }

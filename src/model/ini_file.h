@@ -31,6 +31,9 @@ class TIniFile {
                       int32_t defaultValue) const;
   // As the Windows reader does: the value read as an integer, true when not 0.
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+  // The entry count of a stored list. Every entry has a section of its own, so a damaged
+  // count never exceeds the file's sections; a missing one is 0.
+  int32_t ReadCount(std::string_view section, std::string_view key) const;
   // "." is the decimal separator; text that is not a number gives the default.
   double ReadFloat(std::string_view section, std::string_view key, double defaultValue) const;
 

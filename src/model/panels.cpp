@@ -101,10 +101,8 @@ int64_t TPanels::DemandValue(const TPanels& remaining, const TPanels& demand,
 
 void TPanels::LoadFromIni(const TIniFile& ini, std::string_view prefix) {
   const std::string base = std::string(prefix) + "PNS";
-  // Every entry has a section of its own, so a damaged count cannot exceed them.
-  const int64_t count = std::min<int64_t>(ini.ReadInteger(base, "CN", 0),
-                                          static_cast<int64_t>(ini.SectionCount()));
-  for (int64_t i = 0; i < count; ++i) {
+  const int32_t count = ini.ReadCount(base, "CN");
+  for (int32_t i = 0; i < count; ++i) {
     T2DStock record;
     record.LoadFromIni(ini, base + std::to_string(i));
     AddCopy(record);

@@ -195,10 +195,8 @@ double TSchemes::TotalCost() const {
 
 void TSchemes::LoadFromIni(const TIniFile& ini, std::string_view prefix) {
   const std::string section = SectionName(prefix);
-  // Every layout has sections of its own, so a damaged count cannot exceed them.
-  const int64_t count = std::min<int64_t>(ini.ReadInteger(section, "CN", 0),
-                                          static_cast<int64_t>(ini.SectionCount()));
-  for (int64_t i = 0; i < count; ++i) {
+  const int32_t count = ini.ReadCount(section, "CN");
+  for (int32_t i = 0; i < count; ++i) {
     TPacket layout;
     layout.LoadFromIni(ini, section + std::to_string(i));
     AddUsage(layout);
