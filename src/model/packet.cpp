@@ -219,7 +219,7 @@ void TPacket::ShrinkLengths(int32_t d) {
 }
 
 void TPacket::SortPieces() {
-  // Stable, so it gives exactly what the neighbour-exchange sort of the layouts gives.
+  // Stable: pieces at equal positions keep their order.
   std::stable_sort(Pieces.begin(), Pieces.end(), [](const T2DStock& a, const T2DStock& b) {
     return a.Origin.Y < b.Origin.Y || (a.Origin.Y == b.Origin.Y && a.Origin.X < b.Origin.X);
   });

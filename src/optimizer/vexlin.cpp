@@ -128,7 +128,7 @@ void TVexlin::FinishResult(bool dropUnused) {
   if (dropUnused) {
     std::erase_if(layouts, [](const TPacket& layout) { return layout.Count == 0; });
   }
-  // Stable, as the neighbour-exchange sort it replaces: equal utilisations keep order.
+  // Stable: layouts of equal utilisation keep their order.
   std::stable_sort(layouts.begin(), layouts.end(), [](const TPacket& a, const TPacket& b) {
     return a.Utilisation() > b.Utilisation();
   });
