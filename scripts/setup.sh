@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing and
 # configures and builds the project in build/. Source it; do not run it.
 
-VEXLIN_PACKAGES=(cmake ninja-build g++ libgtest-dev nlohmann-json3-dev)
+VEXLIN_PACKAGES=(cmake ninja-build g++ libgtest-dev nlohmann-json3-dev python3-ezdxf)
 
 install_missing_packages() {
   local missing=()

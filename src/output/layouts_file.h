@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vexlin {
+
+class TVexlin;
+
+// The cutting settings a saved result needs for its drawings and reports, lengths scaled.
+// LengthEdge is taken off a sheet's length and is stored under "WIDTH_EDGE"; WidthEdge
+// is taken off its width and is stored under "LENGTH_EDGE", as in the options file.
+struct TLayoutSettings {
+  int32_t BladeWidth = 0;
+  std::string Unit = "cm";
+  int32_t LengthEdge = 0;
+  int32_t WidthEdge = 0;
+
+  bool operator==(const TLayoutSettings&) const = default;
+};
+
+struct TLayoutsLoad {
+  // Empty when the whole file was read; otherwise what went wrong.
+  std::string Error;
+  // The settings read from the file; defaults when Error is set.
+  TLayoutSettings Settings;
+};
+
+// Writes the result of the engine (its layouts, part list and sheet list) with the
+// settings to a layouts file, replacing its content. Returns an empty text, the message
+// "MSG_LAYOUT_IS_EMPTY" when there is nothing to save, or what went wrong on writing.
+std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
+                            const TLayoutSettings& settings);
+
+// Replaces the engine's state with a saved result and sets the process-wide blade width
+// and unit text from the file. A missing file or section reads as an empty result. A
+// setting that is not a number is reported in Error; the lists stay loaded and no setting
+// is applied.
+TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine);
+
+}  // namespace vexlin
