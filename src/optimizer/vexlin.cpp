@@ -139,7 +139,10 @@ void TVexlin::FinishResult(bool dropUnused) {
 void TVexlin::CountSheetsLeft() {
   SheetsLeft = Sheets;
   for (const TPacket& layout : BestResult.Items) {
-    SheetsLeft[static_cast<size_t>(layout.Index)].Count -= layout.Count;
+    // A loaded result may name a sheet type its file does not hold.
+    if (layout.Index >= 0 && static_cast<size_t>(layout.Index) < SheetsLeft.Size()) {
+      SheetsLeft[static_cast<size_t>(layout.Index)].Count -= layout.Count;
+    }
   }
 }
 

@@ -41,9 +41,10 @@ class TVexlin {
   // Common end of both searches: drops unused layouts (normal search only), orders the
   // layouts by utilisation and their pieces by position, and counts the sheets left.
   void FinishResult(bool dropUnused);
+  // SheetsLeft := Sheets less the sheets the result cuts.
+  void CountSheetsLeft();
 
  private:
-  void CountSheetsLeft();
 };
 
 }  // namespace vexlin

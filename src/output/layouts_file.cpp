@@ -95,6 +95,8 @@ TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine) {
   engine.BestResult.LoadFromIni(ini, prefix);
   engine.Parts.LoadFromIni(ini, Prefixed(prefix, "P"));
   engine.Sheets.LoadFromIni(ini, Prefixed(prefix, "S"));
+  // The sheets left are not stored; the report needs them.
+  engine.CountSheetsLeft();
   TLayoutsLoad load = ReadSettings(ini);
   if (load.Error.empty()) {
     BladeWidth = load.Settings.BladeWidth;
