@@ -3,32 +3,56 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <optional>
+#include <ostream>
 
+#include "cli/batch_outputs.h"
 #include "cli/progress_bar.h"
+#include "input/dxf_import.h"
 #include "input/grid_readers.h"
 #include "input/list_files.h"
 #include "input/offcut_rows.h"
 #include "input/options_file.h"
-#include "model/run_options.h"
+#include "input/profile_file.h"
+#include "input/profile_list.h"
+#include "model/text_table.h"
 #include "optimizer/optimization_run.h"
 #include "optimizer/vexlin.h"
-#include "output/report.h"
+#include "output/layouts_file.h"
+#include "output/offcut_generator.h"
 
 namespace vexlin {
 namespace {
 
-// A file named on the command line must be readable; a default file of the folder may be
+// The job's input files: named ones must be readable; a default file of the folder may be
 // missing, as at the program's start.
-std::optional<std::string> ResolveInput(const std::string& named, const std::string& folder,
-                                        const char* defaultName, std::string& error) {
+struct TJobFiles {
+  std::string Options;
+  std::string Sheets;
+  std::string Parts;
+  std::string Offcuts;
+  std::string Profiles;
+};
+
+std::string Resolve(const std::string& named, const std::string& folder, const char* defaultName,
+                    std::string& error) {
   if (named.empty()) return (std::filesystem::path(folder) / defaultName).string();
-  if (!std::ifstream(named).good() || std::filesystem::is_directory(named)) {
+  if (error.empty() && (!std::ifstream(named).good() || std::filesystem::is_directory(named))) {
     error = "can't read " + named;
-    return std::nullopt;
   }
   return named;
+}
+
+TJobFiles ResolveFiles(const TBatchOptions& options, std::string& error) {
+  const std::string& folder = options.Folder;
+  TJobFiles files;
+  files.Options = Resolve(options.OptionsFile, folder, "default.opt", error);
+  files.Sheets = Resolve(options.SheetsFile, folder, "default.sht", error);
+  files.Parts = Resolve(options.PartsFile, folder, "default.prt", error);
+  files.Offcuts = Resolve(options.OffcutsFile, folder, "default.ofc", error);
+  files.Profiles = Resolve(options.ProfilesFile, folder, "default.apt", error);
+  if (!options.LoadResultFile.empty()) Resolve(options.LoadResultFile, folder, "", error);
+  return files;
 }
 
 void ApplyOverrides(const TBatchOptions& options, TOptionSettings& settings) {
@@ -50,23 +74,60 @@ TJsonRunFacts FactsOf(const TOptionValues& values) {
   return facts;
 }
 
-TBatchRun Refused(TBatchRun run, std::string message) {
-  run.ExitCode = kBatchRefused;
+TBatchRun& Refuse(TBatchRun& run, int exitCode, std::string message) {
+  run.ExitCode = exitCode;
   run.Error = message;
   run.Facts.Message = std::move(message);
   return run;
 }
 
 // Reads the sheet, offcut and part rows into engine inputs; the offcuts join the sheets.
-std::string ReadInputs(const std::string& sheetsPath, const std::string& offcutsPath,
-                       const std::string& partsPath, TPanels& sheets, TPanels& parts) {
-  TGrid sheetRows = ReadListFile(sheetsPath, TGridKind::Sheets);
-  TGrid offcutRows = ReadListFile(offcutsPath, TGridKind::Offcuts);
+std::string ReadLists(const TJobFiles& files, bool profilesDefined, TPanels& sheets,
+                      TPanels& parts) {
+  TGrid sheetRows = ReadListFile(files.Sheets, TGridKind::Sheets);
+  TGrid offcutRows = ReadListFile(files.Offcuts, TGridKind::Offcuts);
   AddAllOffcutRows(offcutRows, sheetRows);
   if (const auto fault = ReadSheetRows(sheetRows, sheets)) return fault->Message;
-  TGrid partRows = ReadListFile(partsPath, TGridKind::Parts);
-  if (const auto fault = ReadPartRows(partRows, false, parts)) return fault->Message;
+  TGrid partRows = ReadListFile(files.Parts, TGridKind::Parts);
+  if (const auto fault = ReadPartRows(partRows, profilesDefined, parts)) return fault->Message;
   return {};
+}
+
+void Optimize(const TJobFiles& files, const TOptionValues& values, TVexlin& engine,
+              const std::function<void()>& progressStep, TBatchRun& run) {
+  TProfileLists profiles;
+  TDxfImport dxf;
+  run.Warnings = ReadAnyShapeFile(profiles, dxf, files.Profiles);
+  TPanels sheets;
+  TPanels parts;
+  std::string error = ReadLists(files, !profiles.Profiles.Empty(), sheets, parts);
+  ApplyOptionValues(values);
+  if (error.empty()) {
+    error = RunOptimization(engine, sheets, parts, profiles.Profiles, values, progressStep);
+  }
+  if (!error.empty()) Refuse(run, kBatchRefused, error);
+}
+
+// A saved result takes the place of a run; its own blade width, unit and edges apply.
+void LoadResult(const std::string& path, const TOptionValues& values, TVexlin& engine,
+                TBatchRun& run) {
+  ApplyOptionValues(values);
+  const TLayoutsLoad load = LoadLayoutsFile(path, engine);
+  if (!load.Error.empty()) {
+    Refuse(run, kBatchRefused, load.Error);
+    return;
+  }
+  if (engine.BestResult.Empty()) {
+    Refuse(run, kBatchRefused, Texts().Text("MSG_LAYOUT_IS_EMPTY"));
+    return;
+  }
+  for (TPacket& layout : engine.BestResult.Items) {
+    GenerateOffcutParts(layout, load.Settings.BladeWidth, values.Guillotine);
+  }
+  run.Facts.Unit = load.Settings.Unit;
+  run.Facts.BladeWidth = load.Settings.BladeWidth;
+  run.Facts.LengthEdge = load.Settings.LengthEdge;
+  run.Facts.WidthEdge = load.Settings.WidthEdge;
 }
 
 }  // namespace
@@ -76,82 +137,24 @@ TBatchRun RunBatchJob(const TBatchOptions& options, TVexlin& engine,
   TBatchRun run;
   const auto start = std::chrono::steady_clock::now();
   std::string error;
-  const auto optionsPath = ResolveInput(options.OptionsFile, options.Folder, "default.opt", error);
-  const auto sheetsPath = ResolveInput(options.SheetsFile, options.Folder, "default.sht", error);
-  const auto partsPath = ResolveInput(options.PartsFile, options.Folder, "default.prt", error);
-  const auto offcutsPath = ResolveInput(options.OffcutsFile, options.Folder, "default.ofc", error);
-  if (!error.empty()) {
-    run.ExitCode = kBatchUsage;
-    run.Error = error;
-    return run;
+  const TJobFiles files = ResolveFiles(options, error);
+  if (!error.empty()) return Refuse(run, kBatchUsage, error);
+  run.Settings = ReadOptionsFile(files.Options);
+  ApplyOverrides(options, run.Settings);
+  TOptionValues& values = run.Values;
+  if (const auto fault = ReadOptionValues(run.Settings, values)) {
+    return Refuse(run, kBatchRefused, fault->Message);
   }
-  TOptionSettings settings = ReadOptionsFile(*optionsPath);
-  ApplyOverrides(options, settings);
-  TOptionValues values;
-  if (const auto fault = ReadOptionValues(settings, values)) return Refused(run, fault->Message);
   run.Facts = FactsOf(values);
-  TPanels sheets;
-  TPanels parts;
-  error = ReadInputs(*sheetsPath, *offcutsPath, *partsPath, sheets, parts);
-  if (!error.empty()) return Refused(run, error);
-  ApplyOptionValues(values);
-  error = RunOptimization(engine, sheets, parts, TPanels(), values, progressStep);
+  if (options.LoadResultFile.empty()) {
+    Optimize(files, values, engine, progressStep, run);
+  } else {
+    LoadResult(options.LoadResultFile, values, engine, run);
+  }
   run.Facts.Seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (!error.empty()) return Refused(run, error);
   return run;
 }
-
-namespace {
-
-TReportSettings ReportSettingsOf(const TJsonRunFacts& facts) {
-  TReportSettings settings;
-  settings.UnitText = facts.Unit;
-  settings.BladeWidth = facts.BladeWidth;
-  settings.LengthEdge = facts.LengthEdge;
-  settings.WidthEdge = facts.WidthEdge;
-  settings.Guillotine = facts.Guillotine;
-  settings.CostOptimize = facts.Cost;
-  settings.FastOptimize = facts.Fast;
-  settings.ShowOffcuts = true;
-  return settings;
-}
-
-std::string ReportText(const TVexlin& engine, const TJsonRunFacts& facts) {
-  const TReportSettings settings = ReportSettingsOf(facts);
-  std::string text;
-  for (const std::string& line : FormatRunReport(engine, settings)) text += line + '\n';
-  for (size_t i = 0; i < engine.BestResult.Size(); ++i) {
-    for (const std::string& line : FormatOneLayoutReport(engine.BestResult[i], i, settings)) {
-      text += line + '\n';
-    }
-  }
-  return text;
-}
-
-// Writes text to a named file, or says on err that it could not.
-bool WriteFile(const std::string& path, const std::string& text, std::ostream& err) {
-  std::ofstream file(path, std::ios::binary);
-  file << text;
-  file.close();
-  if (!file.good()) err << "vexlin-batch: can't write " << path << '\n';
-  return file.good();
-}
-
-bool WriteOutputs(const TBatchOptions& options, const TVexlin& engine, const TBatchRun& run,
-                  std::ostream& out, std::ostream& err) {
-  if (!options.JsonFile.empty() &&
-      !WriteFile(options.JsonFile, ResultJson(engine, run.Facts), err)) {
-    return false;
-  }
-  if (run.ExitCode != kBatchDone) return true;
-  const std::string report = ReportText(engine, run.Facts);
-  if (!options.ReportFile.empty()) return WriteFile(options.ReportFile, report, err);
-  out << report;
-  return true;
-}
-
-}  // namespace
 
 int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
@@ -171,12 +174,13 @@ int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out
   TVexlin engine;
   const TBatchRun run = RunBatchJob(options, engine, step);
   if (options.Progress) bar.Finish();
+  for (const std::string& warning : run.Warnings) err << "vexlin-batch: " << warning << '\n';
   if (run.ExitCode == kBatchUsage) {
     err << "vexlin-batch: " << run.Error << '\n';
     return kBatchUsage;
   }
   if (run.ExitCode == kBatchRefused) err << run.Error << '\n';
-  if (!WriteOutputs(options, engine, run, out, err)) return kBatchUsage;
+  if (!WriteBatchOutputs(options, engine, run, out, err)) return kBatchUsage;
   return run.ExitCode;
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/batch_options.h"
 #include "cli/result_json.h"
+#include "input/option_values.h"
 
 namespace vexlin {
 
@@ -21,6 +22,9 @@ struct TBatchRun {
   int ExitCode = kBatchDone;
   std::string Error;
   TJsonRunFacts Facts;
+  TOptionSettings Settings;           // the options as read, overrides applied
+  TOptionValues Values;               // the same, checked and scaled
+  std::vector<std::string> Warnings;  // faults of single entries that did not stop the job
 };
 
 // Reads the job's files, applies the overrides and runs the optimisation into engine, as

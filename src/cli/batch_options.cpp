@@ -15,6 +15,11 @@ const std::map<std::string, TFlagSetter>& Flags() {
       {"--no-cost", [](TBatchOptions& o) { o.Cost = false; }},
       {"--guillotine", [](TBatchOptions& o) { o.Guillotine = true; }},
       {"--no-guillotine", [](TBatchOptions& o) { o.Guillotine = false; }},
+      {"--labels", [](TBatchOptions& o) { o.ShowLabels = true; }},
+      {"--no-labels", [](TBatchOptions& o) { o.ShowLabels = false; }},
+      {"--sizes", [](TBatchOptions& o) { o.ShowSizes = true; }},
+      {"--positions", [](TBatchOptions& o) { o.ShowPositions = true; }},
+      {"--no-offcuts", [](TBatchOptions& o) { o.ShowOffcuts = false; }},
       {"--progress", [](TBatchOptions& o) { o.Progress = true; }},
       {"--help", [](TBatchOptions& o) { o.Help = true; }},
       {"-h", [](TBatchOptions& o) { o.Help = true; }},
@@ -24,9 +29,20 @@ const std::map<std::string, TFlagSetter>& Flags() {
 
 std::string* ValueTarget(TBatchOptions& options, const std::string& name) {
   static const std::map<std::string, std::string TBatchOptions::*> targets = {
-      {"--sheets", &TBatchOptions::SheetsFile},   {"--parts", &TBatchOptions::PartsFile},
-      {"--offcuts", &TBatchOptions::OffcutsFile}, {"--options", &TBatchOptions::OptionsFile},
-      {"--report", &TBatchOptions::ReportFile},   {"--json", &TBatchOptions::JsonFile},
+      {"--sheets", &TBatchOptions::SheetsFile},
+      {"--parts", &TBatchOptions::PartsFile},
+      {"--offcuts", &TBatchOptions::OffcutsFile},
+      {"--options", &TBatchOptions::OptionsFile},
+      {"--profiles", &TBatchOptions::ProfilesFile},
+      {"--load-result", &TBatchOptions::LoadResultFile},
+      {"--report", &TBatchOptions::ReportFile},
+      {"--json", &TBatchOptions::JsonFile},
+      {"--save-result", &TBatchOptions::SaveResultFile},
+      {"--dxf", &TBatchOptions::DxfName},
+      {"--gcode", &TBatchOptions::GcodeName},
+      {"--svg", &TBatchOptions::SvgName},
+      {"--html", &TBatchOptions::HtmlFile},
+      {"--offcuts-out", &TBatchOptions::OffcutsOutFile},
   };
   const auto found = targets.find(name);
   return found == targets.end() ? nullptr : &(options.*(found->second));
@@ -71,14 +87,16 @@ const char* BatchUsage() {
   return "Usage: vexlin-batch [OPTIONS] [FOLDER]\n"
          "\n"
          "Runs a cutting job without the window: reads default.opt, default.sht,\n"
-         "default.prt and default.ofc of FOLDER (default: the current folder), optimizes\n"
-         "and writes the report. Offcuts are used as further sheets.\n"
+         "default.prt, default.ofc and default.apt of FOLDER (default: the current\n"
+         "folder), optimizes and writes the report. Offcuts are used as further sheets.\n"
          "\n"
          "Input files:\n"
          "  --sheets FILE      sheet list (.sht) instead of FOLDER/default.sht\n"
          "  --parts FILE       part list (.prt) instead of FOLDER/default.prt\n"
          "  --offcuts FILE     offcut list (.ofc) instead of FOLDER/default.ofc\n"
          "  --options FILE     options (.opt) instead of FOLDER/default.opt\n"
+         "  --profiles FILE    profiles (.apt) instead of FOLDER/default.apt\n"
+         "  --load-result FILE report and export a saved result (.lyt), no optimising\n"
          "\n"
          "Option overrides:\n"
          "  --fast, --no-fast                 fast optimisation\n"
@@ -89,6 +107,20 @@ const char* BatchUsage() {
          "Output:\n"
          "  --report FILE      write the report to FILE instead of standard output\n"
          "  --json FILE        write the result as JSON\n"
+         "  --save-result FILE save the result (.lyt) to load it again later\n"
+         "  --dxf NAME         one DXF drawing per layout: NAME_1.dxf, NAME_2.dxf, ...\n"
+         "  --gcode NAME       one G-code program per layout: NAME_1.gnc, ...\n"
+         "  --svg NAME         one SVG picture per layout: NAME_1.svg, ...\n"
+         "  --html FILE        a page with the report and a picture of every layout\n"
+         "  --offcuts-out FILE the offcuts worth keeping as an offcut list (.ofc)\n"
+         "\n"
+         "What drawings and pictures show (the layout tab's check boxes):\n"
+         "  --labels, --no-labels   part labels (shown by default)\n"
+         "  --sizes                 length x width of every part\n"
+         "  --positions             (left,top) of every part\n"
+         "  --no-offcuts            leave the kept offcuts out\n"
+         "\n"
+         "Progress and help:\n"
          "  --progress         draw a progress bar on standard error\n"
          "  --help             show this text\n"
          "\n"

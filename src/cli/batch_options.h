@@ -19,8 +19,23 @@ struct TBatchOptions {
   std::optional<bool> Cost;
   std::optional<bool> Guillotine;
   std::optional<std::string> BladeWidth;
+  std::string ProfilesFile;
+  // A saved result to report and export instead of optimising.
+  std::string LoadResultFile;
+  // Outputs; an empty name writes nothing.
   std::string ReportFile;  // empty: standard output
   std::string JsonFile;
+  std::string SaveResultFile;
+  std::string DxfName;
+  std::string GcodeName;
+  std::string SvgName;
+  std::string HtmlFile;
+  std::string OffcutsOutFile;
+  // The layout tab's check boxes, for pictures, drawings and reports.
+  bool ShowLabels = true;
+  bool ShowSizes = false;
+  bool ShowPositions = false;
+  bool ShowOffcuts = true;
   bool Progress = false;
   bool Help = false;
 };

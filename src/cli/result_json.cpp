@@ -18,9 +18,12 @@ ordered_json Length(int64_t scaled) {
 
 const char* ShapeName(uint8_t shape) {
   switch (shape) {
-    case kShapeDisc: return "disc";
-    case kShapeProfile: return "profile";
-    default: return "rectangle";
+    case kShapeDisc:
+      return "disc";
+    case kShapeProfile:
+      return "profile";
+    default:
+      return "rectangle";
   }
 }
 
@@ -67,21 +70,20 @@ std::string ResultJson(const TVexlin& engine, const TJsonRunFacts& facts) {
       sheetsUsed += layout.Count;
     }
   }
-  const ordered_json result = {
-      {"status", ok ? "ok" : "error"},
-      {"message", facts.Message},
-      {"unit", facts.Unit},
-      {"blade_width", Length(facts.BladeWidth)},
-      {"length_edge", Length(facts.LengthEdge)},
-      {"width_edge", Length(facts.WidthEdge)},
-      {"guillotine", facts.Guillotine},
-      {"cost_mode", facts.Cost},
-      {"fast_mode", facts.Fast},
-      {"sheets_used", sheetsUsed},
-      {"total_cost", ok ? engine.BestResult.TotalCost() / 1000 : 0.0},
-      {"utilisation", ok ? engine.BestResult.UsedPercent() : 0.0},
-      {"seconds", facts.Seconds},
-      {"layouts", std::move(layouts)}};
+  const ordered_json result = {{"status", ok ? "ok" : "error"},
+                               {"message", facts.Message},
+                               {"unit", facts.Unit},
+                               {"blade_width", Length(facts.BladeWidth)},
+                               {"length_edge", Length(facts.LengthEdge)},
+                               {"width_edge", Length(facts.WidthEdge)},
+                               {"guillotine", facts.Guillotine},
+                               {"cost_mode", facts.Cost},
+                               {"fast_mode", facts.Fast},
+                               {"sheets_used", sheetsUsed},
+                               {"total_cost", ok ? engine.BestResult.TotalCost() / 1000 : 0.0},
+                               {"utilisation", ok ? engine.BestResult.UsedPercent() : 0.0},
+                               {"seconds", facts.Seconds},
+                               {"layouts", std::move(layouts)}};
   return result.dump(2) + "\n";
 }
 

@@ -59,6 +59,8 @@ bool TPanels::CountsWithin(const TPanels& other) const {
 }
 
 bool TPanels::SameCounts(const TPanels& other) const {
+  // Lists of different lengths meet when a damaged layouts file is loaded.
+  if (items_.size() != other.items_.size()) return false;
   for (size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].Count != other.items_[i].Count) return false;
   }

@@ -119,6 +119,82 @@ TEST_F(BatchCli, OffcutsJoinTheSheetsAndOverridesApply) {
   EXPECT_EQ(json["blade_width"], 3);
 }
 
+TEST_F(BatchCli, SavedResultReloadsWithoutOptimising) {
+  WriteJob();
+  const std::string saved = folder_.PathOf("job.lyt");
+  const std::string first = folder_.PathOf("first.json");
+  ASSERT_EQ(RunBatchProgram({"--save-result", saved, "--json", first, Folder()}).ExitCode, 0);
+  const std::string second = folder_.PathOf("second.json");
+  const TBatchProcess load =
+      RunBatchProgram({"--load-result", saved, "--json", second, "--no-fast", Folder()});
+  ASSERT_EQ(load.ExitCode, 0) << load.Err;
+  EXPECT_NE(load.Out.find("USED Qty.: 1"), std::string::npos);
+  auto before = nlohmann::json::parse(ReadWholeFile(first));
+  auto after = nlohmann::json::parse(ReadWholeFile(second));
+  EXPECT_EQ(after["layouts"], before["layouts"]);
+  EXPECT_EQ(after["unit"], "mm");
+  EXPECT_EQ(RunBatchProgram({"--load-result", folder_.PathOf("none.lyt"), Folder()}).ExitCode, 2);
+  folder_.Write("empty.lyt", "[OPTION]\r\nMEASURE=mm\r\n");
+  const TBatchProcess empty = RunBatchProgram({"--load-result", folder_.PathOf("empty.lyt")});
+  EXPECT_EQ(empty.ExitCode, 1);
+  EXPECT_EQ(empty.Err, "Layout is empty, please optimize first.\n");
+}
+
+TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
+  WriteJob();
+  const TBatchProcess run =
+      RunBatchProgram({"--dxf", folder_.PathOf("cut.dxf"), "--gcode", folder_.PathOf("cut"),
+                       "--svg", folder_.PathOf("view"), "--sizes", "--no-labels", Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(ReadWholeFile(folder_.PathOf("cut_1.dxf")).find("EOF"), std::string::npos);
+  EXPECT_FALSE(ReadWholeFile(folder_.PathOf("cut_1.gnc")).empty());
+  const std::string picture = ReadWholeFile(folder_.PathOf("view_1.svg"));
+  EXPECT_EQ(picture.rfind("<svg", 0), 0u);
+  EXPECT_NE(picture.find("400X250"), std::string::npos);  // sizes shown
+  EXPECT_EQ(picture.find(">P1<"), std::string::npos);      // labels not
+  const TBatchProcess unwritable =
+      RunBatchProgram({"--dxf", folder_.PathOf("no/such/folder/cut"), Folder()});
+  EXPECT_EQ(unwritable.ExitCode, 2);
+}
+
+TEST_F(BatchCli, WritesAPageWithPicturesAndTheOffcutsWorthKeeping) {
+  WriteJob();
+  folder_.Write("default.prt",
+                "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
+  const TBatchProcess run = RunBatchProgram(
+      {"--html", folder_.PathOf("job.html"), "--offcuts-out", folder_.PathOf("rest.ofc"), Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const std::string page = ReadWholeFile(folder_.PathOf("job.html"));
+  EXPECT_NE(page.find("job.html_1.svg"), std::string::npos);
+  EXPECT_EQ(page.find("<b>&"), std::string::npos);  // the label cannot inject markup
+  EXPECT_NE(page.find("&lt;b&gt;&amp;"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(folder_.PathOf("job.html_1.svg")).rfind("<svg", 0), 0u);
+  const std::string offcuts = ReadWholeFile(folder_.PathOf("rest.ofc"));
+  EXPECT_NE(offcuts.find("[SHEET1]"), std::string::npos);
+  EXPECT_EQ(offcuts.find("ZEROOFFCUT_"), std::string::npos);
+}
+
+TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {
+  WriteJob();
+  folder_.Write("default.apt",
+                "[STR]\r\nCN=2\r\n[STR0]\r\nL=TRI\r\nQ=2\r\n[STR0TZ]\r\nN=Triangle1\r\n"
+                "P1=300\r\nP2=400\r\nP3=500\r\n[STR1]\r\nL=BAD\r\nQ=1\r\n"
+                "[STR1TZ]\r\nN=Nonsense\r\n");
+  const std::string jsonPath = folder_.PathOf("result.json");
+  const TBatchProcess run = RunBatchProgram({"--json", jsonPath, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(run.Err.find("vexlin-batch: "), std::string::npos);  // the bad entry is named
+  const auto json = nlohmann::json::parse(ReadWholeFile(jsonPath));
+  int profiles = 0;
+  for (const auto& layout : json["layouts"]) {
+    for (const auto& piece : layout["pieces"]) {
+      if (piece["shape"] == "profile") profiles += layout["count"].get<int>();
+    }
+  }
+  EXPECT_EQ(profiles, 2);
+  EXPECT_EQ(RunBatchProgram({"--profiles", folder_.PathOf("none.apt"), Folder()}).ExitCode, 2);
+}
+
 TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {
   WriteJob();
   const TBatchProcess run = RunBatchProgram({"--progress", Folder()});
