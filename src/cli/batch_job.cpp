@@ -121,13 +121,16 @@ void LoadResult(const std::string& path, const TOptionValues& values, TVexlin& e
     Refuse(run, kBatchRefused, Texts().Text("MSG_LAYOUT_IS_EMPTY"));
     return;
   }
-  for (TPacket& layout : engine.BestResult.Items) {
-    GenerateOffcutParts(layout, load.Settings.BladeWidth, values.Guillotine);
-  }
   run.Facts.Unit = load.Settings.Unit;
   run.Facts.BladeWidth = load.Settings.BladeWidth;
   run.Facts.LengthEdge = load.Settings.LengthEdge;
   run.Facts.WidthEdge = load.Settings.WidthEdge;
+  run.Facts.Guillotine = load.Flags.Guillotine.value_or(values.Guillotine);
+  run.Facts.Cost = load.Flags.CostOptimize.value_or(values.CostOptimize);
+  run.Facts.Fast = load.Flags.FastOptimize.value_or(values.FastOptimize);
+  for (TPacket& layout : engine.BestResult.Items) {
+    GenerateOffcutParts(layout, load.Settings.BladeWidth, run.Facts.Guillotine);
+  }
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   std::string error;
   if (!options.SaveResultFile.empty()) {
     const TLayoutSettings layout{facts.BladeWidth, facts.Unit, facts.LengthEdge, facts.WidthEdge};
-    error = SaveLayoutsFile(options.SaveResultFile, engine, layout);
+    const TLayoutFlags flags{facts.Guillotine, facts.Cost, facts.Fast};
+    error = SaveLayoutsFile(options.SaveResultFile, engine, layout, flags);
   }
   if (error.empty() && !options.DxfName.empty()) {
     const TDXFShowFlags show{options.ShowLabels, options.ShowSizes, options.ShowPositions};

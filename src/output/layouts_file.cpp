@@ -1,9 +1,11 @@
 #include "output/layouts_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/ini_file.h"
@@ -44,12 +46,28 @@ void EraseAllSections(TIniFile& ini) {
   for (const std::string& section : ini.ReadSections()) ini.EraseSection(section);
 }
 
-void WriteSettings(TIniFile& ini, const TLayoutSettings& settings) {
+// The flags and their keys, as the options file names them.
+std::array<std::pair<const char*, const std::optional<bool>*>, 3> FlagKeys(
+    const TLayoutFlags& flags) {
+  return {{{"GUILLOTINE", &flags.Guillotine},
+           {"COST_OPTIMIZE", &flags.CostOptimize},
+           {"FAST_OPTIMIZE", &flags.FastOptimize}}};
+}
+
+std::optional<bool> ReadFlag(const TIniFile& ini, const char* key) {
+  if (!ini.ValueExists(kOptions, key)) return std::nullopt;
+  return ini.ReadString(kOptions, key, "") == "T";
+}
+
+void WriteSettings(TIniFile& ini, const TLayoutSettings& settings, const TLayoutFlags& flags) {
   const TPubFunc& pub = PubFunc();
   ini.WriteString(kOptions, "BLADE_WIDTH", pub.ScaledToText(settings.BladeWidth));
   ini.WriteString(kOptions, "MEASURE", settings.Unit);
   ini.WriteString(kOptions, "LENGTH_EDGE", pub.ScaledToText(settings.WidthEdge));
   ini.WriteString(kOptions, "WIDTH_EDGE", pub.ScaledToText(settings.LengthEdge));
+  for (const auto& [key, flag] : FlagKeys(flags)) {
+    if (flag->has_value()) ini.WriteString(kOptions, key, **flag ? "T" : "F");
+  }
 }
 
 // Reads one length of "OPTION"; records the first value that is not a number.
@@ -70,6 +88,8 @@ TLayoutsLoad ReadSettings(const TIniFile& ini) {
   s.Unit = ini.ReadString(kOptions, "MEASURE", "cm");
   s.WidthEdge = ReadLength(ini, "LENGTH_EDGE", load.Error);
   s.LengthEdge = ReadLength(ini, "WIDTH_EDGE", load.Error);
+  load.Flags = TLayoutFlags{ReadFlag(ini, "GUILLOTINE"), ReadFlag(ini, "COST_OPTIMIZE"),
+                            ReadFlag(ini, "FAST_OPTIMIZE")};
   if (!load.Error.empty()) load.Settings = TLayoutSettings();
   return load;
 }
@@ -77,11 +97,11 @@ TLayoutsLoad ReadSettings(const TIniFile& ini) {
 }  // namespace
 
 std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
-                            const TLayoutSettings& settings) {
+                            const TLayoutSettings& settings, const TLayoutFlags& flags) {
   if (engine.BestResult.Empty()) return Texts().Text("MSG_LAYOUT_IS_EMPTY");
   TIniFile ini(path);
   EraseAllSections(ini);
-  WriteSettings(ini, settings);
+  WriteSettings(ini, settings, flags);
   engine.BestResult.SaveToIni(ini, kPrefix);
   engine.Parts.SaveToIni(ini, Prefixed(kPrefix, "P"));
   engine.Sheets.SaveToIni(ini, Prefixed(kPrefix, "S"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vexlin {
@@ -19,18 +20,27 @@ struct TLayoutSettings {
   bool operator==(const TLayoutSettings&) const = default;
 };
 
+// The run's option flags, so that a report of the loaded result names them; files of older
+// versions do not hold them.
+struct TLayoutFlags {
+  std::optional<bool> Guillotine;
+  std::optional<bool> CostOptimize;
+  std::optional<bool> FastOptimize;
+};
+
 struct TLayoutsLoad {
   // Empty when the whole file was read; otherwise what went wrong.
   std::string Error;
   // The settings read from the file; defaults when Error is set.
   TLayoutSettings Settings;
+  TLayoutFlags Flags;
 };
 
 // Writes the result of the engine (its layouts, part list and sheet list) with the
 // settings to a layouts file, replacing its content. Returns an empty text, the message
 // "MSG_LAYOUT_IS_EMPTY" when there is nothing to save, or what went wrong on writing.
 std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
-                            const TLayoutSettings& settings);
+                            const TLayoutSettings& settings, const TLayoutFlags& flags = {});
 
 // Replaces the engine's state with a saved result and sets the process-wide blade width
 // and unit text from the file. A missing file or section reads as an empty result. A

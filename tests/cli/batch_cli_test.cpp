@@ -14,6 +14,19 @@ const char* kParts =
 const char* kOptions = "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
                        "GUILLOTINE=F\r\nMEASURE=mm\r\n";
 
+// The report with its date and time lines left out.
+std::string WithoutClock(const std::string& report) {
+  std::string kept;
+  size_t start = 0;
+  while (start < report.size()) {
+    const size_t end = report.find('\n', start);
+    const std::string line = report.substr(start, end - start);
+    if (line.find("Vexlin cutting optimizer") == std::string::npos) kept += line + '\n';
+    start = end == std::string::npos ? report.size() : end + 1;
+  }
+  return kept;
+}
+
 class BatchCli : public ::testing::Test {
  protected:
   TempFolder folder_;
@@ -134,6 +147,11 @@ TEST_F(BatchCli, SavedResultReloadsWithoutOptimising) {
   EXPECT_EQ(after["layouts"], before["layouts"]);
   EXPECT_EQ(after["unit"], "mm");
   EXPECT_EQ(RunBatchProgram({"--load-result", folder_.PathOf("none.lyt"), Folder()}).ExitCode, 2);
+  // Without the job's folder its options are unknown; the saved ones give the same report.
+  const TBatchProcess original = RunBatchProgram({Folder()});
+  const TBatchProcess again = RunBatchProgram({"--load-result", saved});
+  ASSERT_EQ(again.ExitCode, 0) << again.Err;
+  EXPECT_EQ(WithoutClock(again.Out), WithoutClock(original.Out));
   folder_.Write("empty.lyt", "[OPTION]\r\nMEASURE=mm\r\n");
   const TBatchProcess empty = RunBatchProgram({"--load-result", folder_.PathOf("empty.lyt")});
   EXPECT_EQ(empty.ExitCode, 1);

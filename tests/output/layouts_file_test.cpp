@@ -107,6 +107,19 @@ TEST_F(LayoutsFile, SettingsAreDecimalTextsAndRecordsScaledIntegers) {
   EXPECT_FALSE(ini.SectionExists("OTSC"));
 }
 
+TEST_F(LayoutsFile, RunFlagsTravelWithTheResultWhenGiven) {
+  const std::string path = folder_.PathOf("job.lyt");
+  ASSERT_EQ(SaveLayoutsFile(path, saved_, settings_, TLayoutFlags{true, false, std::nullopt}), "");
+  EXPECT_EQ(TIniFile(path).ReadString("OPTION", "GUILLOTINE", ""), "T");
+  TLayoutsLoad load = LoadFresh(path);
+  EXPECT_EQ(load.Flags.Guillotine, true);
+  EXPECT_EQ(load.Flags.CostOptimize, false);
+  EXPECT_EQ(load.Flags.FastOptimize, std::nullopt);  // not saved: the caller's own applies
+  ASSERT_EQ(SaveLayoutsFile(path, saved_, settings_), "");
+  load = LoadLayoutsFile(path, loaded_);
+  EXPECT_EQ(load.Flags.Guillotine, std::nullopt);
+}
+
 TEST_F(LayoutsFile, SavingReplacesTheWholeFileAndAnEmptyResultWritesNothing) {
   const std::string path = folder_.Write("job.lyt", "[STALE]\r\nA=1\r\n[OTSC]\r\nCN=3\r\n");
   ASSERT_EQ(SaveLayoutsFile(path, saved_, settings_), "");
