@@ -23,3 +23,13 @@ build_project() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build build
 }
+
+# Configures build-sanitize with AddressSanitizer and UndefinedBehaviorSanitizer and builds
+# only the named targets, so that the slow instrumented build stays small.
+build_sanitized() {
+  local flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
+  flags+=" -fno-omit-frame-pointer"
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXLIN_WERROR=ON \
+    -DCMAKE_CXX_FLAGS="$flags"
+  cmake --build build-sanitize --target "$@"
+}
