@@ -163,4 +163,9 @@ bool IsOffcutLabel(std::string_view label) {
   return label.find("OFFCUT_") != std::string_view::npos;
 }
 
+std::string_view LabelPrefix(std::string_view label) {
+  const size_t underscore = label.find('_');
+  return underscore == std::string_view::npos ? label : label.substr(0, underscore + 1);
+}
+
 }  // namespace vexlin

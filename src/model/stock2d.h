@@ -79,5 +79,8 @@ class T2DStock {
 
 // True when a label marks an offcut piece (remnant or sliver).
 bool IsOffcutLabel(std::string_view label);
+// The label up to and including its first "_" (the whole label when it has none): "OFFCUT_"
+// for a kept remnant, "ZEROOFFCUT_" for a sliver.
+std::string_view LabelPrefix(std::string_view label);
 
 }  // namespace vexlin

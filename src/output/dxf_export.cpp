@@ -245,11 +245,6 @@ void WriteDXF(const TExtPolyline& outline, TPoint origin, TDXFOut& out, std::str
   if (showSize) WriteEdgeLengths(outline, origin, out, label);
 }
 
-std::string_view LabelPrefix(std::string_view label) {
-  const size_t underscore = label.find('_');
-  return underscore == std::string_view::npos ? label : label.substr(0, underscore + 1);
-}
-
 bool IsExportedPiece(const T2DStock& piece, bool showOffcuts) {
   const std::string_view prefix = LabelPrefix(piece.Label);
   if (prefix == "ZEROOFFCUT_") return false;

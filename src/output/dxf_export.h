@@ -36,8 +36,6 @@ void WriteDXF(const T2DStock& piece, int32_t bladeWidth, TPoint origin, TDXFOut&
 void WriteDXF(const TExtPolyline& outline, TPoint origin, TDXFOut& out, std::string_view layer,
               std::string_view label, bool showLabel, bool showSize);
 
-// The label up to and including its first "_", the whole label when it has none.
-std::string_view LabelPrefix(std::string_view label);
 // Slivers are never exported; kept offcuts only when they are shown.
 bool IsExportedPiece(const T2DStock& piece, bool showOffcuts);
 // The file of one layout: the chosen name without the extension (when it has it), "_", the

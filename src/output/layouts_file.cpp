@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "input/list_files.h"
 #include "model/ini_file.h"
 #include "model/pub_func.h"
 #include "model/run_options.h"
@@ -40,10 +41,6 @@ std::string_view ReadPrefix(const TIniFile& ini) {
     return StartsWithNoCase(s, kPrefix);
   });
   return current ? kPrefix : kOldPrefix;
-}
-
-void EraseAllSections(TIniFile& ini) {
-  for (const std::string& section : ini.ReadSections()) ini.EraseSection(section);
 }
 
 // The flags and their keys, as the options file names them.
@@ -100,7 +97,7 @@ std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
                             const TLayoutSettings& settings, const TLayoutFlags& flags) {
   if (engine.BestResult.Empty()) return Texts().Text("MSG_LAYOUT_IS_EMPTY");
   TIniFile ini(path);
-  EraseAllSections(ini);
+  EmptyIniFile(ini);
   WriteSettings(ini, settings, flags);
   engine.BestResult.SaveToIni(ini, kPrefix);
   engine.Parts.SaveToIni(ini, Prefixed(kPrefix, "P"));

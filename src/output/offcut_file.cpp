@@ -14,8 +14,7 @@ namespace vexlin {
 namespace {
 
 bool IsKeptOffcutLabel(std::string_view label) {
-  const size_t underscore = label.find('_');
-  return underscore != std::string_view::npos && label.substr(0, underscore + 1) == "OFFCUT_";
+  return LabelPrefix(label) == "OFFCUT_";
 }
 
 bool BigEnough(const T2DStock& piece, int32_t minLength, int32_t minWidth) {

@@ -59,12 +59,6 @@ std::string YesNo(bool flag) {
   return Caption(flag ? "TRUE Caption" : "FALSE Caption");
 }
 
-// The label up to and including its first "_"; the whole label when it has none.
-std::string_view LabelPrefix(std::string_view label) {
-  const size_t underscore = label.find('_');
-  return underscore == std::string_view::npos ? label : label.substr(0, underscore + 1);
-}
-
 class TReportWriter {
  public:
   explicit TReportWriter(const TReportSettings& settings) : settings_(settings) {}
