@@ -16,6 +16,7 @@
 #include "optimizer/schemes.h"
 #include "output/dxf_export.h"
 #include "output/report.h"
+#include "support/export_fixtures.h"
 #include "support/temp_folder.h"
 
 namespace vexlin {
@@ -89,23 +90,6 @@ std::vector<std::pair<std::string, std::string>> Vertices(const std::vector<Enti
     if (e.Type == "VERTEX") points.emplace_back(e.Value("10"), e.Value("20"));
   }
   return points;
-}
-
-T2DStock Piece(const char* label, int32_t x, int32_t y, int32_t length, int32_t width,
-               uint8_t shape) {
-  T2DStock piece;
-  piece.SetLabel(label).SetLength(length).SetWidth(width).SetShape(shape);
-  piece.SetOrigin(TPoint{x, y});
-  return piece;
-}
-
-// A 2440 x 1220 sheet with edges of 10, usable 2420 x 1200, held with the blade width added.
-TSchemes OneSheet(int32_t blade) {
-  TPacket layout;
-  layout.SetLabel("S1").SetLength(2420000 + blade).SetWidth(1200000 + blade).SetCount(1);
-  TSchemes result;
-  result.Items.push_back(layout);
-  return result;
 }
 
 TReportSettings Settings(int32_t blade) {
@@ -319,7 +303,7 @@ TEST(DXFExportTest, ProfilePieceDrawsItsTurnedOutline) {
 TEST(DXFExportTest, SheetOutlineUsableAreaAndLimits) {
   TempFolder folder;
   const TExportedFile file =
-      SaveDXFFile(folder.PathOf("cut"), OneSheet(3000), 0, Settings(3000), {}, FixedClock);
+      SaveDXFFile(folder.PathOf("cut"), OneSheet("S1", 3000), 0, Settings(3000), {}, FixedClock);
   ASSERT_EQ(file.Error, "");
   EXPECT_EQ(file.FileName, folder.PathOf("cut_1.dxf"));
   const Lines lines = SplitCrLf(folder.Read("cut_1.dxf"));
@@ -336,7 +320,7 @@ TEST(DXFExportTest, SheetOutlineUsableAreaAndLimits) {
                                                               {"10.000", "-1209.999"}}));
   EXPECT_EQ(Slice(lines, lines.size() - 4, 4), (Lines{"0", "ENDSEC", "0", "EOF"}));
 
-  SaveDXFFile(folder.PathOf("bare"), OneSheet(0), 0, Settings(0), {}, FixedClock);
+  SaveDXFFile(folder.PathOf("bare"), OneSheet("S1", 0), 0, Settings(0), {}, FixedClock);
   const std::vector<Entity> usable =
       OnLayer(EntitiesOf(SplitCrLf(folder.Read("bare_1.dxf"))), "sheet");
   EXPECT_EQ(Vertices(usable).size(), 4u);
@@ -344,7 +328,7 @@ TEST(DXFExportTest, SheetOutlineUsableAreaAndLimits) {
 }
 
 TEST(DXFExportTest, PiecesOffcutsAndReportLines) {
-  TSchemes result = OneSheet(0);
+  TSchemes result = OneSheet("S1", 0);
   result[0].Pieces.AddCopy(Piece("P1", 0, 0, 600000, 400000, kShapeRectangle));
   result[0].Pieces.AddCopy(Piece("OFFCUT_1", 600000, 0, 500000, 400000, kShapeRectangle));
   result[0].Pieces.AddCopy(Piece("ZEROOFFCUT_1", 0, 400000, 2000, 400000, kShapeRectangle));
@@ -374,7 +358,7 @@ TEST(DXFExportTest, OneFilePerLayout) {
   EXPECT_EQ(LayoutFileName("/tmp/cut.gnc", 9, ".dxf"), "/tmp/cut.gnc_10.dxf");
 
   TempFolder folder;
-  TSchemes result = OneSheet(0);
+  TSchemes result = OneSheet("S1", 0);
   result.Items.push_back(result[0]);
   EXPECT_EQ(ExportAllDXF(folder.PathOf("job.dxf"), result, Settings(0), {}, FixedClock), "");
   EXPECT_FALSE(folder.Read("job_1.dxf").empty());
@@ -421,14 +405,14 @@ TEST(DXFExportTest, ExportedDrawingsPassARealReaderAudit) {
   shape.Name = "QuarterForReader";
   shape.Outlines[1][0] = QuarterDisc(true, false);
   ProfileShapes().AddOrReplace(shape);
-  TSchemes result = OneSheet(3000);
+  TSchemes result = OneSheet("S1", 3000);
   result[0].Pieces.AddCopy(Piece("P1", 0, 0, 603000, 403000, kShapeRectangle));
   result[0].Pieces.AddCopy(Piece("D1", 700000, 0, 303000, 303000, kShapeDisc));
   result[0].Pieces.AddCopy(Piece("E1", 1100000, 0, 303000, 203000, kShapeDisc));
   T2DStock profile = Piece("QuarterForReader", 0, 500000, 103000, 103000, kShapeProfile);
   profile.SetOrientation(0);
   result[0].Pieces.AddCopy(profile);
-  result.Items.push_back(OneSheet(3000)[0]);
+  result.Items.push_back(OneSheet("S1", 3000)[0]);
   TempFolder folder;
   const std::string error = ExportAllDXF(folder.PathOf("audit"), result, Settings(3000),
                                          TDXFShowFlags{true, true, true}, FixedClock);

@@ -12,6 +12,7 @@
 #include "model/packet.h"
 #include "model/trapezium_list.h"
 #include "optimizer/schemes.h"
+#include "support/export_fixtures.h"
 #include "support/temp_folder.h"
 
 namespace vexlin {
@@ -30,23 +31,6 @@ Lines SplitCrLf(const std::string& text) {
   return lines;
 }
 
-T2DStock Piece(const char* label, int32_t x, int32_t y, int32_t length, int32_t width,
-               uint8_t shape) {
-  T2DStock piece;
-  piece.SetLabel(label).SetLength(length).SetWidth(width).SetShape(shape);
-  piece.SetOrigin(TPoint{x, y});
-  return piece;
-}
-
-// A layout of usable size 2420 x 1200, held with the blade width added.
-TSchemes OneSheet(int32_t blade) {
-  TPacket layout;
-  layout.SetLabel("Sheet A").SetLength(2420000 + blade).SetWidth(1200000 + blade).SetCount(1);
-  TSchemes result;
-  result.Items.push_back(layout);
-  return result;
-}
-
 TReportSettings Settings(int32_t blade, int32_t edge) {
   TReportSettings settings;
   settings.BladeWidth = blade;
@@ -58,7 +42,7 @@ TReportSettings Settings(int32_t blade, int32_t edge) {
 TEST(GCodeExportTest, SheetPathRunsAroundTheUsableArea) {
   TempFolder folder;
   const TExportedFile file =
-      ExportGCode(folder.PathOf("job"), OneSheet(4000), 0, Settings(4000, 10000), {});
+      ExportGCode(folder.PathOf("job"), OneSheet("Sheet A", 4000), 0, Settings(4000, 10000), {});
   ASSERT_EQ(file.Error, "");
   EXPECT_EQ(file.FileName, folder.PathOf("job_1.gnc"));
   EXPECT_EQ(SplitCrLf(folder.Read("job_1.gnc")),
@@ -69,7 +53,7 @@ TEST(GCodeExportTest, SheetPathRunsAroundTheUsableArea) {
 TEST(GCodeExportTest, HalfBladeIsRoundedTowardZeroAndHeightsAreCopied) {
   TempFolder folder;
   // A blade of 0.003: half of it is 0.001.
-  TSchemes result = OneSheet(3);
+  TSchemes result = OneSheet("Sheet A", 3);
   result[0].Pieces.AddCopy(Piece("P", 0, 0, 600003, 400003, kShapeRectangle));
   TOptionSettings options;
   options.DrillDepth = "-1,5";
@@ -135,7 +119,7 @@ TEST(GCodeExportTest, ProfileOutlineLinesAndArcs) {
 }
 
 TEST(GCodeExportTest, OffcutsOnlyWhenShownAndSliversNever) {
-  TSchemes result = OneSheet(0);
+  TSchemes result = OneSheet("Sheet A", 0);
   result[0].Pieces.AddCopy(Piece("OFFCUT_1", 0, 0, 100000, 100000, kShapeRectangle));
   result[0].Pieces.AddCopy(Piece("ZEROOFFCUT_1", 0, 100000, 1000, 100000, kShapeRectangle));
   TempFolder folder;
@@ -149,7 +133,7 @@ TEST(GCodeExportTest, OffcutsOnlyWhenShownAndSliversNever) {
 
 TEST(GCodeExportTest, OneFilePerLayoutAndWriteFailures) {
   TempFolder folder;
-  TSchemes result = OneSheet(0);
+  TSchemes result = OneSheet("Sheet A", 0);
   result.Items.push_back(result[0]);
   EXPECT_EQ(ExportAllGCode(folder.PathOf("job"), result, Settings(0, 0), {}), "");
   EXPECT_FALSE(folder.Read("job_1.gnc").empty());
