@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <filesystem>
+
+#include "app/product_info.h"
+#include "app/sdi_app_form.h"
+#include "app/splash_form.h"
+#include "app/ui_services.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(vexlin::kProductTitle);
+  QApplication::setApplicationDisplayName(vexlin::kProductTitle);
+  QApplication::setApplicationVersion(vexlin::kVersion);
+  vexlin::TDesktopServices services;
+  // The program folder is the folder the program was started from.
+  vexlin::TSDIAppForm form(services, std::filesystem::current_path());
+  vexlin::TComeInForm splash;
+  splash.exec();
+  form.show();
+  return QApplication::exec();
+}

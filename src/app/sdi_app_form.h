@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/tab_context.h"
+#include "input/dxf_import.h"
+#include "input/profile_list.h"
+#include "optimizer/vexlin.h"
+
+class QAction;
+class QProgressBar;
+class QTabWidget;
+
+namespace vexlin {
+
+class TConfigureTab;
+class TLayoutTab;
+class TListTab;
+class TOffcutsTab;
+class TProfileTab;
+class TReportTab;
+class TUiServices;
+
+// The main window. It owns the engine objects and the input lists for the life of the
+// program, composes the seven tabs, and reads the default files of the program folder
+// (the current folder when it is created) before the user can act on it.
+class TSDIAppForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TSDIAppForm(TUiServices& services, std::filesystem::path programFolder,
+              QWidget* parent = nullptr);
+  ~TSDIAppForm() override;
+
+  const std::filesystem::path& ProgramFolder() const { return context_.ProgramFolder; }
+  QTabWidget& PageControl() { return *pages_; }
+  TListTab& SheetsTab() { return *sheetsTab_; }
+  TListTab& PartsTab() { return *partsTab_; }
+  TOffcutsTab& OffcutsTab() { return *offcutsTab_; }
+  TProfileTab& ProfileTab() { return *profileTab_; }
+  TConfigureTab& ConfigureTab() { return *configureTab_; }
+  TLayoutTab& LayoutTab() { return *layoutTab_; }
+  TReportTab& ReportTab() { return *reportTab_; }
+  TProfileLists& Profiles() { return profiles_; }
+  TVexlin& Engine() { return engine_; }
+  QProgressBar& ProgressBar() { return *progressBar_; }
+
+  // Every caption and hint of the window from the text table.
+  void RefreshCaption();
+
+ public slots:
+  void HelpClick();
+  void AboutClick();
+
+ private:
+  void BuildTabs();
+  void BuildToolBar();
+  void BuildMenus();
+  void OpenHelpSection(const QString& section);
+  void ReadDefaultFiles();
+  QString DefaultFile(const char* name) const;
+
+  TUiServices& services_;
+  TTabContext context_;
+  TVexlin engine_;
+  TProfileLists profiles_;
+  TDxfImport dxf_;
+
+  QTabWidget* pages_ = nullptr;
+  TListTab* sheetsTab_ = nullptr;
+  TListTab* partsTab_ = nullptr;
+  TProfileTab* profileTab_ = nullptr;
+  TOffcutsTab* offcutsTab_ = nullptr;
+  TConfigureTab* configureTab_ = nullptr;
+  TLayoutTab* layoutTab_ = nullptr;
+  TReportTab* reportTab_ = nullptr;
+  QAction* startOptimize_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+};
+
+}  // namespace vexlin

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+class QWidget;
+
+namespace vexlin {
+
+// What a file dialog of a command looks like. Filter is already in Qt's form, see
+// QtFileFilter.
+struct TFileDialogSpec {
+  QString Title;
+  QString Filter;
+  QString DefaultExtension;
+  QString FileName;  // preset name; empty for an empty name field
+};
+
+// Everything a command asks of the user or the desktop, behind one interface, so every
+// command can be driven by tests without a person to click the boxes away.
+class TUiServices {
+ public:
+  virtual ~TUiServices() = default;
+
+  // The modal warning box with a single Yes button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The chosen path, or no value when the user cancelled.
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+  virtual std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+  virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;
+  // Hands a file or address to the desktop's default handler; failures are not reported.
+  virtual void OpenWithDesktop(const QUrl& address) = 0;
+};
+
+// The file kinds' filter as the program words it, "Open File ...(*.sht)|*.sht", in Qt's
+// syntax: "Open File ...(*.sht) (*.sht)".
+QString QtFileFilter(const QString& title, const QString& extension);
+
+// The dialog of a command: title and filter prefix from two message texts (usually the
+// same), the pattern and default extension from the file kind.
+TFileDialogSpec FileDialogSpec(const QString& title, const QString& filterPrefix,
+                               const QString& extension);
+
+// The real boxes and dialogs of the desktop.
+class TDesktopServices : public TUiServices {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+  std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;
+  void OpenWithDesktop(const QUrl& address) override;
+};
+
+}  // namespace vexlin

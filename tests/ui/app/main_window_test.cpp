@@ -1,0 +1,80 @@
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "input/ui/offcuts_tab.h"
+#include "input/ui/string_grid.h"
+#include "support/window_fixture.h"
+
+namespace vexlin {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartsWithSevenTabsInOrderOnSheets() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    QTabWidget& pages = window.PageControl();
+    QStringList titles;
+    for (int tab = 0; tab < pages.count(); ++tab) titles << pages.tabText(tab);
+    QCOMPARE(titles, QStringList({"Sheets", "Parts", "Profile", "Offcuts", "Configure", "Layout",
+                                  "Report"}));
+    QCOMPARE(pages.currentIndex(), 0);
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  void WithoutDefaultFilesTheGridsAreEmpty() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    QCOMPARE(window.SheetsTab().Grid().rowCount(), 501);
+    QCOMPARE(window.PartsTab().Grid().rowCount(), 501);
+    QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
+    QCOMPARE(window.SheetsTab().Grid().Cell(1, 1), QString());
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 0), QString("Label "));
+    QCOMPARE(window.PartsTab().Grid().Cell(5, 0), QString("Rec/Cir"));
+    // A missing file still names the file the next "Save" writes.
+    QCOMPARE(window.SheetsTab().FileName(), fixture.PathOf("default.sht"));
+  }
+
+  void ReadsTheDefaultFilesOfItsFolder() {
+    TWindowFixture fixture;
+    fixture.Write("default.sht", "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=3\nCOST=12.5\n");
+    fixture.Write("default.ofc", "[SHEET1]\nLABEL=Rest\nLENGTH=500\nWIDTH=400\nQTY=1\n");
+    fixture.Write("default.cap", "[CAPTION]\nTab Parts=Pieces\n");
+    TSDIAppForm& window = fixture.Open();
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 1), QString("Board"));
+    QCOMPARE(window.SheetsTab().findChild<QLineEdit*>("EditTotalSheetsArea")->text(),
+             QString("6000000"));
+    QCOMPARE(window.SheetsTab().findChild<QLineEdit*>("EditTotalSheetsCost")->text(),
+             QString("37.5"));
+    QCOMPARE(window.OffcutsTab().Grid().Cell(0, 1), QString("Rest"));
+    QCOMPARE(window.PartsTab().Grid().Cell(0, 1), QString());
+    QCOMPARE(window.PageControl().tabText(1), QString("Pieces"));
+  }
+
+  void KeepsItsMinimumSize() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    window.show();
+    window.resize(500, 400);
+    QCOMPARE(window.size(), QSize(781, 575));
+  }
+
+  void HelpOpensThePageOfTheProgramFolder() {
+    TWindowFixture fixture;
+    QDir().mkpath(fixture.PathOf("help"));
+    fixture.Write("help/vexlinhelp.html", "<html></html>");
+    TSDIAppForm& window = fixture.Open();
+    window.HelpClick();
+    QCOMPARE(fixture.Services.Opened.size(), 1);
+    QCOMPARE(QFileInfo(fixture.Services.Opened.front().toLocalFile()).canonicalFilePath(),
+             QFileInfo(fixture.PathOf("help/vexlinhelp.html")).canonicalFilePath());
+  }
+};
+
+}  // namespace vexlin
+
+QTEST_MAIN(vexlin::MainWindowTest)
+#include "main_window_test.moc"
