@@ -1,22 +1,258 @@
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QtTest>
 
-#include "input/ui/list_tab.h"
+#include "input/ui/offcuts_tab.h"
 #include "input/ui/string_grid.h"
+#include "support/grid_typing.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
+
+namespace {
+
+QString Total(TListTab& tab, const QString& name) {
+  return tab.findChild<QLineEdit*>(name)->text();
+}
+
+QString SheetSections(int first, int last) {
+  QString text;
+  for (int n = first; n <= last; ++n) {
+    text += QString("[SHEET%1]\nLABEL=S%1\nLENGTH=100\nWIDTH=50\nQTY=1\n").arg(n);
+  }
+  return text;
+}
+
+}  // namespace
 
 class ListTabTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void EnterMovesInReadingOrder() {
+  void EnterMovesInReadingOrderButNotFromTheLastCell() {
     TWindowFixture fixture;
     TStringGrid& grid = fixture.Open().SheetsTab().Grid();
-    grid.SelectCell(4, 1);
+    grid.setCurrentCell(1, 4);
     QTest::keyClick(&grid, Qt::Key_Return);
     QCOMPARE(grid.currentRow(), 2);
     QCOMPARE(grid.currentColumn(), 0);
+    grid.setCurrentCell(1, 2);
+    QTest::keyClick(&grid, Qt::Key_Enter);
+    QCOMPARE(grid.currentColumn(), 3);
+    grid.setCurrentCell(500, 4);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QCOMPARE(grid.currentRow(), 500);
+    QCOMPARE(grid.currentColumn(), 4);
+  }
+
+  void TypedSheetRowsAreTotalledWithAnEmptyCostWrittenAsZero() {
+    TWindowFixture fixture;
+    TListTab& sheets = fixture.Open().SheetsTab();
+    TypeRow(sheets.Grid(), 1, {"Board", "2000", "1000", "3", "12.5"});
+    TypeRow(sheets.Grid(), 2, {"Free", "1000", "500", "2"});
+    QCOMPARE(sheets.Grid().currentRow(), 2);
+    QCOMPARE(sheets.Grid().currentColumn(), 4);
+    QCOMPARE(sheets.Grid().Cell(4, 2), QString("0"));
+    QCOMPARE(Total(sheets, "EditTotalSheetsArea"), QString("7000000"));
+    QCOMPARE(Total(sheets, "EditTotalSheetsNumber"), QString("5"));
+    QCOMPARE(Total(sheets, "EditTotalSheetsCost"), QString("37.5"));
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  void PartCodesAreRewrittenAndAZeroQuantityAccepted() {
+    TWindowFixture fixture;
+    TListTab& parts = fixture.Open().PartsTab();
+    TypeRow(parts.Grid(), 1, {"Door", "600", "400", "n", "2", "c"});
+    TypeRow(parts.Grid(), 2, {"Shelf", "500", "300", "x", "0", "r"});
+    TypeRow(parts.Grid(), 3, {"Side", "700", "300", "", "1"});
+    QCOMPARE(parts.Grid().Cell(3, 1), QString("N"));
+    QCOMPARE(parts.Grid().Cell(5, 1), QString("C"));
+    QCOMPARE(parts.Grid().Cell(3, 2), QString("R"));
+    QCOMPARE(parts.Grid().Cell(5, 2), QString("R"));
+    QCOMPARE(parts.Grid().Cell(3, 3), QString("R"));
+    QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("3"));
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  void EachRefusedCellIsSelectedAndTheTotalsKept_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("message");
+    const int sheets = static_cast<int>(TGridKind::Sheets);
+    const int parts = static_cast<int>(TGridKind::Parts);
+    const int offcuts = static_cast<int>(TGridKind::Offcuts);
+    QTest::newRow("sheet length") << sheets << QStringList{"S", "x", "1", "1"} << 1
+                                  << "Current sheet Length format error.";
+    QTest::newRow("sheet width") << sheets << QStringList{"S", "1", "0", "1"} << 2
+                                 << "Current sheet Width format error.";
+    QTest::newRow("sheet qty 0") << sheets << QStringList{"S", "1", "1", "0"} << 3
+                                 << "Current sheet quantity format error.";
+    QTest::newRow("sheet cost") << sheets << QStringList{"S", "1", "1", "1", "-2"} << 4
+                                << "Current sheet cost format error.";
+    QTest::newRow("offcut length") << offcuts << QStringList{"O", "-1", "1", "1"} << 1
+                                   << "Current offcut Length format error.";
+    QTest::newRow("offcut width") << offcuts << QStringList{"O", "1", "w", "1"} << 2
+                                  << "Current offcut Width format error.";
+    QTest::newRow("offcut qty") << offcuts << QStringList{"O", "1", "1", "1.5"} << 3
+                                << "Current offcut quantity format error.";
+    QTest::newRow("offcut cost") << offcuts << QStringList{"O", "1", "1", "1", "c"} << 4
+                                 << "Current offcut cost format error.";
+    QTest::newRow("part length") << parts << QStringList{"P", "99999999", "1", "R", "1"} << 1
+                                 << "Current part Length format error.";
+    QTest::newRow("part width") << parts << QStringList{"P", "1", "", "R", "1"} << -1 << "";
+    QTest::newRow("part qty") << parts << QStringList{"P", "1", "1", "R", "-1"} << 4
+                              << "Current part quantity format error.";
+  }
+
+  void EachRefusedCellIsSelectedAndTheTotalsKept() {
+    QFETCH(int, kind);
+    QFETCH(QStringList, row);
+    QFETCH(int, column);
+    QFETCH(QString, message);
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& tab = kind == static_cast<int>(TGridKind::Sheets)  ? window.SheetsTab()
+                    : kind == static_cast<int>(TGridKind::Parts) ? window.PartsTab()
+                                                                 : window.OffcutsTab();
+    window.PageControl().setCurrentIndex(4);
+    for (int cell = 0; cell < row.size(); ++cell) tab.Grid().SetCell(cell, 3, row[cell]);
+    tab.Grid().setCurrentCell(7, 0);
+    tab.DeleteClick();
+    if (column < 0) {  // a row without all its sizes is not looked at
+      QVERIFY(fixture.Services.Messages.isEmpty());
+      return;
+    }
+    QCOMPARE(fixture.Services.Messages, QStringList{message});
+    QCOMPARE(tab.Grid().currentRow(), 3);
+    QCOMPARE(tab.Grid().currentColumn(), column);
+    QCOMPARE(window.PageControl().currentWidget(), &tab);
+    const QString word = tab.objectName().mid(QString("TabSheet").size());
+    QCOMPARE(Total(tab, "EditTotal" + word + "Number"), QString("0"));
+  }
+
+  void DeleteEmptiesOneRowAndDeleteAllEveryRow() {
+    TWindowFixture fixture;
+    fixture.Write("default.prt",
+                  "[PART1]\nLABEL=A\nLENGTH=10\nWIDTH=10\nROTATE=N\nQTY=1\nSHAPE=C\n"
+                  "[PART2]\nLABEL=B\nLENGTH=20\nWIDTH=10\nQTY=2\n");
+    TListTab& parts = fixture.Open().PartsTab();
+    QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("3"));
+    parts.Grid().setCurrentCell(1, 2);
+    parts.DeleteClick();
+    QCOMPARE(parts.Grid().Cell(0, 1), QString());
+    QCOMPARE(parts.Grid().Cell(3, 1), QString("R"));
+    QCOMPARE(parts.Grid().Cell(5, 1), QString("R"));
+    QCOMPARE(parts.Grid().Cell(0, 2), QString("B"));
+    QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("2"));
+    parts.DeleteAllClick();
+    QCOMPARE(parts.Grid().Cell(0, 2), QString());
+    QCOMPARE(parts.Grid().Cell(3, 500), QString("R"));
+    QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("0"));
+  }
+
+  void LoadingClosesGapsAndKeepsToTheGridsRows() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    const QString sheets = fixture.Write(
+        "gaps.sht", "[SHEET7]\nLABEL=Seven\nLENGTH=1\nWIDTH=1\nQTY=1\n"
+                    "[SHEET3]\nLABEL=Three\nLENGTH=1\nWIDTH=1\nQTY=1\n");
+    fixture.Services.OpenAnswers = {sheets};
+    window.SheetsTab().OpenClick();
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 1), QString("Three"));
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 2), QString("Seven"));
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 3), QString());
+    QCOMPARE(window.SheetsTab().FileName(), sheets);
+    QCOMPARE(fixture.Services.Dialogs.back().Title, QString("Open File ..."));
+    QCOMPARE(fixture.Services.Dialogs.back().Filter, QString("Open File ...(*.sht) (*.sht)"));
+
+    window.OffcutsTab().ReadFile(fixture.Write("many.ofc", SheetSections(1, 150).toUtf8()));
+    QCOMPARE(window.OffcutsTab().Grid().Cell(0, 100), QString("S100"));
+    QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
+  }
+
+  void SavingNumbersTheStoredRowsAfresh() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& sheets = window.SheetsTab();
+    const QString path = fixture.Write("job.sht", SheetSections(1, 10).toUtf8());
+    for (int row : {1, 4, 9}) sheets.Grid().SetCell(0, row, QString("R%1").arg(row));
+    sheets.Grid().SetCell(4, 6, "5");  // a cost alone is no row
+    sheets.SaveFile(path);
+    const QByteArray saved = fixture.Read("job.sht");
+    QVERIFY(saved.contains("[SHEET3]\r\nLABEL=R9"));
+    QVERIFY(!saved.contains("[SHEET4]"));
+    QCOMPARE(sheets.FileName(), path);
+  }
+
+  void SaveWithoutAFileNameAsksForOne() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& offcuts = window.OffcutsTab();
+    offcuts.findChild<QLineEdit*>("EditOffcutsFileName")->clear();
+    offcuts.Grid().SetCell(0, 1, "Rest");
+    fixture.Services.SaveAnswers = {fixture.PathOf("rest.ofc")};
+    offcuts.SaveClick();
+    QCOMPARE(fixture.Services.Dialogs.back().Title, QString("Save As ..."));
+    QCOMPARE(fixture.Services.Dialogs.back().Filter, QString("Save File ...(*.ofc) (*.ofc)"));
+    QVERIFY(fixture.Read("rest.ofc").contains("LABEL=Rest"));
+  }
+
+  void AMissingFileLoadsEmptyAndSaveCreatesIt() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& sheets = window.SheetsTab();
+    sheets.Grid().SetCell(0, 1, "Old");
+    sheets.ReadFile(fixture.PathOf("new.sht"));
+    QCOMPARE(sheets.Grid().Cell(0, 1), QString());
+    sheets.Grid().SetCell(0, 1, "New");
+    sheets.SaveClick();
+    QVERIFY(fixture.Read("new.sht").contains("LABEL=New"));
+  }
+
+  void ImportTxtFillsCellsUnchecked() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& sheets = window.SheetsTab();
+    QStringList lines{"Panel A\t2440\t1220\t5", "Wide\t1\t2\t3\t4\t5\t6"};
+    for (int n = 0; n < 598; ++n) lines << QString("L%1").arg(n);
+    fixture.Services.OpenAnswers = {fixture.Write("sheets.txt", lines.join("\n").toUtf8())};
+    sheets.ImportTxtClick();
+    QCOMPARE(fixture.Services.Dialogs.back().Filter, QString("Open File ...(*.txt) (*.txt)"));
+    QCOMPARE(sheets.Grid().Cell(3, 1), QString("5"));
+    QCOMPARE(sheets.Grid().Cell(4, 1), QString());
+    QCOMPARE(sheets.Grid().Cell(4, 2), QString("4\t5\t6"));
+    QCOMPARE(sheets.Grid().rowCount(), 601);
+    QCOMPARE(Total(sheets, "EditTotalSheetsNumber"), QString("0"));
+
+    TListTab& parts = window.PartsTab();
+    parts.ReadTxtFile(fixture.Write("parts.txt", "Leg\t600\t80\tn\t4\tc\n"));
+    QCOMPARE(parts.Grid().Cell(3, 1), QString("n"));
+    QVERIFY(parts.ComputeTotals());
+    QCOMPARE(parts.Grid().Cell(3, 1), QString("N"));
+    QCOMPARE(parts.Grid().Cell(5, 1), QString("C"));
+
+    sheets.ReadTxtFile(fixture.PathOf("missing.txt"));
+    QCOMPARE(fixture.Services.Messages, QStringList{"Can't read import txt file"});
+    QCOMPARE(sheets.Grid().Cell(0, 1), QString());
+  }
+
+  void OffcutsMoveIntoTheSheetGrid() {
+    TWindowFixture fixture;
+    fixture.Write("default.sht", "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=1\n");
+    fixture.Write("default.ofc", "[SHEET1]\nLABEL=R1\nLENGTH=500\nWIDTH=400\nQTY=1\n"
+                                 "[SHEET2]\nLABEL=R2\nLENGTH=300\nWIDTH=200\nQTY=2\n"
+                                 "[SHEET3]\nLABEL=R3\nLENGTH=300\nWIDTH=200\nQTY=2\n");
+    TSDIAppForm& window = fixture.Open();
+    window.OffcutsTab().Grid().setCurrentCell(2, 0);
+    window.OffcutsTab().ButtonAddCurrentOffcutClick();
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 2), QString("R2"));
+    QCOMPARE(window.OffcutsTab().Grid().Cell(0, 2), QString());
+    QCOMPARE(Total(window.OffcutsTab(), "EditTotalOffcutsNumber"), QString("3"));
+    window.OffcutsTab().ButtonAddAllOffcutsClick();
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 3), QString("R1"));
+    QCOMPARE(window.SheetsTab().Grid().Cell(0, 4), QString("R3"));
+    QCOMPARE(Total(window.OffcutsTab(), "EditTotalOffcutsNumber"), QString("0"));
   }
 };
 
