@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "app/sdi_app_form.h"
+#include "support/fake_services.h"
+
+// Renders every tab of the window started in a job folder to PNG files, so the look can be
+// reviewed without a display. Usage: vexlin-screenshots JOB_FOLDER OUTPUT_FOLDER
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: vexlin-screenshots JOB_FOLDER OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const QString folder = QDir(argv[1]).absolutePath();
+  const QDir output(argv[2]);
+  vexlin::TFakeServices services;
+  vexlin::TSDIAppForm window(services, folder.toStdString());
+  window.resize(1280, 800);
+  window.show();
+  QTabWidget& pages = window.PageControl();
+  for (int tab = 0; tab < pages.count(); ++tab) {
+    pages.setCurrentIndex(tab);
+    QApplication::processEvents();
+    const QString name = QString("%1-%2.png").arg(tab + 1).arg(pages.widget(tab)->objectName());
+    if (!window.grab().save(output.filePath(name))) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
+      return 1;
+    }
+  }
+  for (const QString& message : services.Messages) std::fprintf(stderr, "%s\n", qPrintable(message));
+  return services.Messages.isEmpty() ? 0 : 1;
+}
