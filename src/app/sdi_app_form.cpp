@@ -21,6 +21,7 @@
 #include "input/ui/profile_tab.h"
 #include "model/text_table.h"
 #include "model/ui/caption_texts.h"
+#include "optimizer/ui/optimize_command.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
 
@@ -101,7 +102,12 @@ void TSDIAppForm::BuildToolBar() {
   progressBar_->setObjectName("ProgressBar");
   progressBar_->setRange(0, kProgressRange);
   progressBar_->setTextVisible(false);
-  tools->addWidget(progressBar_)->setVisible(false);
+  QAction* progressShown = tools->addWidget(progressBar_);
+  progressShown->setVisible(false);
+  auto* optimize = new TOptimizeCommand(
+      context_, {*sheetsTab_, *partsTab_, *profileTab_, *layoutTab_, *reportTab_}, profiles_,
+      engine_, *progressBar_, *progressShown, this);
+  connect(startOptimize_, &QAction::triggered, optimize, &TOptimizeCommand::StartOptimizeClick);
 }
 
 void TSDIAppForm::BuildMenus() {

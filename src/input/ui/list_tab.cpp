@@ -155,9 +155,7 @@ bool TListTab::ComputeTotals() {
   const std::optional<TCellFault> fault = ComputeGridTotals(rows, kind_, totals);
   grid_->SetDataRows(rows);
   if (fault) {
-    context_.ShowTab(*this);
-    grid_->SelectCell(static_cast<int>(fault->Column), static_cast<int>(fault->Row) + 1);
-    context_.Services.ShowMessage(this, MessageText(fault->Message));
+    ShowFault(*fault);
     return false;
   }
   const TGridTotalsTexts texts = GridTotalsTexts(totals, kind_);
@@ -165,6 +163,12 @@ bool TListTab::ComputeTotals() {
   quantity_->setText(ToQString(texts.Quantity));
   if (cost_ != nullptr) cost_->setText(ToQString(texts.Cost));
   return true;
+}
+
+void TListTab::ShowFault(const TCellFault& fault) {
+  context_.ShowTab(*this);
+  grid_->SelectCell(static_cast<int>(fault.Column), static_cast<int>(fault.Row) + 1);
+  context_.Services.ShowMessage(this, ToQString(fault.Message));
 }
 
 // Enter moves to the next cell in reading order, except from the very last cell.

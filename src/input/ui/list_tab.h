@@ -34,6 +34,8 @@ class TListTab : public QWidget {
   void ReadFile(const QString& path);
   void SaveFile(const QString& path);
   void ReadTxtFile(const QString& path);
+  // Shows this tab with the refused cell selected, then the fault's message.
+  void ShowFault(const TCellFault& fault);
   virtual void RefreshCaptions();
 
  public slots:
