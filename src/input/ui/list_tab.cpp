@@ -93,6 +93,7 @@ TListTab::TListTab(TGridKind kind, TTabContext& context, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(grid_, 1);
   layout->addWidget(side);
+  layout->addStretch(1);
   RefreshCaptions();
 }
 

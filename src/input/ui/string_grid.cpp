@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include "model/ui/caption_texts.h"
 
@@ -28,6 +29,10 @@ TStringGrid::TStringGrid(int rowCount, const QList<int>& columnWidths, QWidget* 
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
+  // As wide as its columns, so a wide window does not leave an empty band in the grid.
+  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < columnCount(); ++column) width += columnWidth(column);
+  setMaximumWidth(width);
   for (int column = 0; column < columnCount(); ++column) {
     auto* heading = new QTableWidgetItem();
     heading->setFlags(Qt::ItemIsEnabled);
