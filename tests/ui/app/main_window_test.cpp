@@ -1,13 +1,27 @@
+#include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/splash_form.h"
 #include "input/ui/offcuts_tab.h"
 #include "input/ui/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
+
+namespace {
+
+QAction& MenuAction(TSDIAppForm& window, const QString& text) {
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == text) return *action;
+  }
+  qFatal("no menu entry %s", qPrintable(text));
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -60,6 +74,40 @@ class MainWindowTest : public QObject {
     window.show();
     window.resize(500, 400);
     QCOMPARE(window.size(), QSize(781, 575));
+  }
+
+  void SplashClosesItselfAfterAboutTwoSeconds() {
+    TComeInForm splash;
+    QElapsedTimer shown;
+    shown.start();
+    splash.exec();
+    QVERIFY(shown.elapsed() >= 1900);
+    QVERIFY(shown.elapsed() < 5000);
+  }
+
+  void MenusOpenTheHelpSectionsInsteadOfTheNetwork() {
+    TWindowFixture fixture;
+    QDir().mkpath(fixture.PathOf("help"));
+    fixture.Write("help/vexlinhelp.html", "<html></html>");
+    TSDIAppForm& window = fixture.Open();
+    for (const char* entry : {"&Support", "&Update", "&Online", "&Question"}) {
+      MenuAction(window, entry).trigger();
+    }
+    QStringList opened;
+    for (const QUrl& address : fixture.Services.Opened) {
+      opened << (address.isLocalFile() ? address.fragment() : address.scheme());
+    }
+    QCOMPARE(opened, QStringList({"support", "update", "about", "mailto"}));
+  }
+
+  void StartsFromTheCurrentFolderAsTheProgramDoes() {
+    TWindowFixture fixture;
+    fixture.Write("default.prt", "[PART1]\nLABEL=Leg\nLENGTH=600\nWIDTH=80\nQTY=4\n");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(fixture.PathOf(""));
+    TSDIAppForm window(fixture.Services, std::filesystem::current_path());
+    QDir::setCurrent(before);
+    QCOMPARE(window.PartsTab().Grid().Cell(0, 1), QString("Leg"));
   }
 
   void HelpOpensThePageOfTheProgramFolder() {
