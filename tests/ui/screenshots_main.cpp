@@ -1,10 +1,28 @@
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 #include <cstdio>
 
 #include "app/sdi_app_form.h"
+#include "input/ui/profile_tab.h"
+#include "input/ui/string_grid.h"
 #include "support/fake_services.h"
+
+namespace {
+
+// What a user would have on screen: a shape chosen, a profile previewed, the job run.
+void ShowTheJob(vexlin::TSDIAppForm& window) {
+  vexlin::TProfileTab& profiles = window.ProfileTab();
+  profiles.findChild<QComboBox*>("ComboBoxStandShape")->setCurrentIndex(2);
+  profiles.ComboBoxStandShapeChange();
+  profiles.findChild<vexlin::TStringGrid*>("StringGridAnyShape")->setCurrentCell(1, 0);
+  profiles.StringGridAnyShapeClick();
+  window.findChild<QAction*>("StartOptimize")->trigger();
+}
+
+}  // namespace
 
 // Renders every tab of the window started in a job folder to PNG files, so the look can be
 // reviewed without a display. Usage: vexlin-screenshots JOB_FOLDER OUTPUT_FOLDER
@@ -20,6 +38,7 @@ int main(int argc, char** argv) {
   vexlin::TSDIAppForm window(services, folder.toStdString());
   window.resize(1280, 800);
   window.show();
+  ShowTheJob(window);
   QTabWidget& pages = window.PageControl();
   for (int tab = 0; tab < pages.count(); ++tab) {
     pages.setCurrentIndex(tab);
