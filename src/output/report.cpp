@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "input/option_values.h"
 #include "model/packet.h"
 #include "model/pub_func.h"
 #include "model/rounding.h"
@@ -206,6 +207,19 @@ void AddOffcutLines(const TReportWriter& writer, const TPacket& layout,
 }
 
 }  // namespace
+
+TReportSettings ReportSettingsOf(const TOptionValues& values, bool showOffcuts) {
+  TReportSettings settings;
+  settings.UnitText = values.Measure;
+  settings.BladeWidth = values.BladeWidth;
+  settings.LengthEdge = values.LengthEdge;
+  settings.WidthEdge = values.WidthEdge;
+  settings.Guillotine = values.Guillotine;
+  settings.CostOptimize = values.CostOptimize;
+  settings.FastOptimize = values.FastOptimize;
+  settings.ShowOffcuts = showOffcuts;
+  return settings;
+}
 
 TDateTimeText LocalDateTime() {
   const std::time_t now = std::time(nullptr);

@@ -8,6 +8,8 @@
 
 namespace vexlin {
 
+struct TOptionValues;
+
 class TPacket;
 class TVexlin;
 
@@ -23,6 +25,9 @@ struct TReportSettings {
   bool FastOptimize = false;
   bool ShowOffcuts = false;
 };
+
+// The report of a run made with these options.
+TReportSettings ReportSettingsOf(const TOptionValues& values, bool showOffcuts);
 
 // The moment printed on a layout report, already as text.
 struct TDateTimeText {

@@ -86,15 +86,7 @@ void TOptimizeCommand::StartOptimizeProcess() {
 }
 
 void TOptimizeCommand::ShowReport(const TOptionValues& values) {
-  TReportSettings settings;
-  settings.UnitText = values.Measure;
-  settings.BladeWidth = values.BladeWidth;
-  settings.LengthEdge = values.LengthEdge;
-  settings.WidthEdge = values.WidthEdge;
-  settings.Guillotine = values.Guillotine;
-  settings.CostOptimize = values.CostOptimize;
-  settings.FastOptimize = values.FastOptimize;
-  settings.ShowOffcuts = tabs_.Layout.ShowOffcuts();
+  const TReportSettings settings = ReportSettingsOf(values, tabs_.Layout.ShowOffcuts());
   tabs_.Report.SetLines(FormatRunReport(engine_, settings));
   context_.ShowTab(tabs_.Report);
 }
