@@ -12,6 +12,7 @@
 #include "input/grid_totals.h"
 #include "input/list_files.h"
 #include "input/text_import.h"
+#include "input/ui/cell_fault_view.h"
 #include "input/ui/string_grid.h"
 #include "model/ui/caption_texts.h"
 
@@ -167,9 +168,7 @@ bool TListTab::ComputeTotals() {
 }
 
 void TListTab::ShowFault(const TCellFault& fault) {
-  context_.ShowTab(*this);
-  grid_->SelectCell(static_cast<int>(fault.Column), static_cast<int>(fault.Row) + 1);
-  context_.Services.ShowMessage(this, ToQString(fault.Message));
+  ShowCellFault(context_, *this, *grid_, fault);
 }
 
 // Enter moves to the next cell in reading order, except from the very last cell.

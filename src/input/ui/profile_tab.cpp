@@ -18,6 +18,7 @@
 #include "input/grid_readers.h"
 #include "input/profile_file.h"
 #include "input/profile_list.h"
+#include "input/ui/cell_fault_view.h"
 #include "input/ui/paint_box.h"
 #include "input/ui/profile_previews.h"
 #include "input/ui/shape_pictures.h"
@@ -195,9 +196,7 @@ void TProfileTab::RefreshCaptions() {
 bool TProfileTab::ReadAnyShapeGrid() {
   const std::optional<TCellFault> fault = ReadProfileQuantities(grid_->DataRows(), lists_.Profiles);
   if (!fault) return true;
-  context_.ShowTab(*this);
-  grid_->SelectCell(static_cast<int>(fault->Column), static_cast<int>(fault->Row) + 1);
-  context_.Services.ShowMessage(this, MessageText(fault->Message));
+  ShowCellFault(context_, *this, *grid_, *fault);
   return false;
 }
 

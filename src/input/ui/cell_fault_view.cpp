@@ -1,0 +1,16 @@
+#include "input/ui/cell_fault_view.h"
+
+#include "app/tab_context.h"
+#include "app/ui_services.h"
+#include "input/ui/string_grid.h"
+#include "model/ui/caption_texts.h"
+
+namespace vexlin {
+
+void ShowCellFault(TTabContext& context, QWidget& tab, TStringGrid& grid, const TCellFault& fault) {
+  context.ShowTab(tab);
+  grid.SelectCell(static_cast<int>(fault.Column), static_cast<int>(fault.Row) + 1);
+  context.Services.ShowMessage(&tab, ToQString(fault.Message));
+}
+
+}  // namespace vexlin
