@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "model/ui/caption_texts.h"
+
 namespace vexlin {
 
 QString QtFileFilter(const QString& title, const QString& extension) {
@@ -14,9 +16,17 @@ QString QtFileFilter(const QString& title, const QString& extension) {
   return title + "(" + pattern + ") (" + pattern + ")";
 }
 
-TFileDialogSpec FileDialogSpec(const QString& title, const QString& filterPrefix,
-                               const QString& extension) {
-  return {title, QtFileFilter(filterPrefix, extension), extension, {}};
+std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
+                                   const QString& extension) {
+  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
+  return services.OpenFileName(parent, {title, QtFileFilter(title, extension), extension, {}});
+}
+
+std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
+                                   const QString& extension, std::string_view filterKey) {
+  const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
+  const QString filter = QtFileFilter(MessageText(filterKey), extension);
+  return services.SaveFileName(parent, {title, filter, extension, {}});
 }
 
 void TDesktopServices::ShowMessage(QWidget* parent, const QString& text) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -38,10 +39,14 @@ class TUiServices {
 // syntax: "Open File ...(*.sht) (*.sht)".
 QString QtFileFilter(const QString& title, const QString& extension);
 
-// The dialog of a command: title and filter prefix from two message texts (usually the
-// same), the pattern and default extension from the file kind.
-TFileDialogSpec FileDialogSpec(const QString& title, const QString& filterPrefix,
-                               const QString& extension);
+// The open dialog of every command: titled "Open File ...", which also heads its filter.
+std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
+                                   const QString& extension);
+// The save dialog of every command: titled "Save As ..."; its filter is headed by the text
+// of filterKey.
+std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
+                                   const QString& extension,
+                                   std::string_view filterKey = "MSG_SAVE_AS_FILE_TITLE");
 
 // The real boxes and dialogs of the desktop.
 class TDesktopServices : public TUiServices {

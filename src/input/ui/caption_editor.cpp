@@ -141,16 +141,14 @@ void TCaptionEditor::ButtonConfirmCaptionClick() {
 }
 
 void TCaptionEditor::ButtonLoadCaptionClick() {
-  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  const auto path = context_.Services.OpenFileName(this, FileDialogSpec(title, title, "Cap"));
+  const auto path = AskOpenPath(context_.Services, this, "Cap");
   if (!path) return;
   ReadCaptionFile(ToStdString(*path), Texts());
   emit CaptionsChanged();
 }
 
 void TCaptionEditor::ButtonSaveCaptionClick() {
-  const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
-  const auto path = context_.Services.SaveFileName(this, FileDialogSpec(title, title, "cap"));
+  const auto path = AskSavePath(context_.Services, this, "cap");
   if (path) WriteCaptions(*path);
 }
 

@@ -224,9 +224,7 @@ void TListTab::ReadTxtFile(const QString& path) {
 }
 
 void TListTab::OpenClick() {
-  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  const auto path = context_.Services.OpenFileName(
-      this, FileDialogSpec(title, title, FileExtension(kind_)));
+  const auto path = AskOpenPath(context_.Services, this, FileExtension(kind_));
   if (path) ReadFile(*path);
 }
 
@@ -240,17 +238,15 @@ void TListTab::SaveClick() {
 }
 
 void TListTab::SaveAsClick() {
-  const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
-  const QString filterPrefix =
-      MessageText(kind_ == TGridKind::Offcuts ? "MSG_SAVE_FILE_TITLE" : "MSG_SAVE_AS_FILE_TITLE");
-  const auto path = context_.Services.SaveFileName(
-      this, FileDialogSpec(title, filterPrefix, FileExtension(kind_)));
+  // The offcut dialog's filter has always been headed "Save File ...".
+  const auto path =
+      AskSavePath(context_.Services, this, FileExtension(kind_),
+                  kind_ == TGridKind::Offcuts ? "MSG_SAVE_FILE_TITLE" : "MSG_SAVE_AS_FILE_TITLE");
   if (path) SaveFile(*path);
 }
 
 void TListTab::ImportTxtClick() {
-  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  const auto path = context_.Services.OpenFileName(this, FileDialogSpec(title, title, "txt"));
+  const auto path = AskOpenPath(context_.Services, this, "txt");
   if (path) ReadTxtFile(*path);
 }
 

@@ -255,8 +255,7 @@ void TProfileTab::ButtonAddAnyShapeClick() {
 }
 
 void TProfileTab::ButtonImportDXFClick() {
-  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  const auto path = context_.Services.OpenFileName(this, FileDialogSpec(title, title, "dxf"));
+  const auto path = AskOpenPath(context_.Services, this, "dxf");
   if (!path) return;
   const TDxfReadResult read = ImportDXF(dxf_, ToStdString(*path));
   if (!read.Accepted) {
@@ -314,8 +313,7 @@ void TProfileTab::SaveAnyShapeFile(const QString& path) {
 }
 
 void TProfileTab::AnyShapeOpenClick() {
-  const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  const auto path = context_.Services.OpenFileName(this, FileDialogSpec(title, title, "apt"));
+  const auto path = AskOpenPath(context_.Services, this, "apt");
   if (path) ReadAnyShapeFile(*path);
 }
 
@@ -329,8 +327,7 @@ void TProfileTab::AnyShapeSaveClick() {
 }
 
 void TProfileTab::AnyShapeSaveAsClick() {
-  const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
-  const auto path = context_.Services.SaveFileName(this, FileDialogSpec(title, title, "apt"));
+  const auto path = AskSavePath(context_.Services, this, "apt");
   if (path) SaveAnyShapeFile(*path);
 }
 
