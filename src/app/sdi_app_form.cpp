@@ -65,7 +65,7 @@ void TSDIAppForm::BuildTabs() {
   profileTab_ = new TProfileTab(context_, profiles_, dxf_, pages_);
   offcutsTab_ = new TOffcutsTab(context_, *sheetsTab_, pages_);
   configureTab_ = new TConfigureTab(context_, pages_);
-  layoutTab_ = new TLayoutTab(pages_);
+  layoutTab_ = new TLayoutTab(context_, pages_);
   reportTab_ = new TReportTab(pages_);
   for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
                                                       offcutsTab_, configureTab_, layoutTab_,
@@ -79,7 +79,7 @@ void TSDIAppForm::BuildTabs() {
     return TPictureStyle{static_cast<TColor>(settings.SheetColor),
                          static_cast<TColor>(settings.PartColor),
                          static_cast<TColor>(settings.OffcutColor), layoutTab_->Switches(),
-                         layoutTab_->ShowOffcuts()};
+                         layoutTab_->ShowOffcuts(), static_cast<TColor>(settings.EdgeColor)};
   };
   connect(configureTab_, &TConfigureTab::CaptionsChanged, this, &TSDIAppForm::RefreshCaption);
 }

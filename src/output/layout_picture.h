@@ -21,6 +21,7 @@ struct TPictureStyle {
   TColor OffcutColor = 65280;
   TDrawSwitches Switches;
   bool ShowOffcuts = true;
+  TColor EdgeColor = 8421504;  // the trims round a sheet on screen
 };
 
 // Draws the usable area of a layout's sheet and the pieces the view shows: slivers never,

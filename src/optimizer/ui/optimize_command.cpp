@@ -72,6 +72,7 @@ void TOptimizeCommand::StartOptimizeProcess() {
     return;
   }
   ApplyOptionValues(*values);
+  tabs_.Layout.HideLayout();
   tabs_.Report.SetLines({});
   const std::string error =
       RunOptimization(engine_, sheets_, parts_, profiles_.Profiles, *values, [this] {
@@ -82,13 +83,13 @@ void TOptimizeCommand::StartOptimizeProcess() {
     context_.Services.ShowMessage(&tabs_.Report, ToQString(error));
     return;
   }
+  tabs_.Layout.ShowResult(engine_, *values);
   ShowReport(*values);
 }
 
 void TOptimizeCommand::ShowReport(const TOptionValues& values) {
   const TReportSettings settings = ReportSettingsOf(values, tabs_.Layout.ShowOffcuts());
   tabs_.Report.SetLines(FormatRunReport(engine_, settings));
-  context_.ShowTab(tabs_.Report);
 }
 
 }  // namespace vexlin

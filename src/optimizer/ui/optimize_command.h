@@ -30,7 +30,7 @@ struct TOptimizeTabs {
 
 // "Start Optimize": reads the options and the grids afresh, each refusal shown with its
 // cell selected; then runs the engine with the toolbar's progress bar stepping and shows
-// the report. A run refused while reading leaves the previous result in place.
+// the first layout and the report. A run refused while reading leaves the previous result in place.
 class TOptimizeCommand : public QObject {
   Q_OBJECT
 

@@ -1,47 +1,113 @@
 #include "output/ui/layout_tab.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/tab_context.h"
+#include "app/ui_services.h"
+#include "input/ui/string_grid.h"
 #include "model/ui/caption_texts.h"
+#include "optimizer/vexlin.h"
+#include "output/layout_facts.h"
+#include "output/offcut_generator.h"
+#include "output/ui/layout_view.h"
 
 namespace vexlin {
+namespace {
 
-TLayoutTab::TLayoutTab(QWidget* parent) : QWidget(parent) {
+constexpr int kInfoWidth = 250;
+constexpr int kListItemsShown = 20;
+constexpr int kMargin = 10;
+
+void AddFactRow(QGridLayout& grid, QLabel* caption, QLabel* value) {
+  const int row = grid.rowCount();
+  grid.addWidget(caption, row, 0);
+  grid.addWidget(value, row, 1);
+}
+
+}  // namespace
+
+TLayoutTab::TLayoutTab(TTabContext& context, QWidget* parent) : QWidget(parent), context_(context) {
   setObjectName("TabSheetLayout");
-  auto* facts = new QVBoxLayout();
-  sheetHead_ = AddCaptionLabel("LabelSheetHead");
-  label_ = AddCaptionLabel("LabelLayoutLabel");
-  length_ = AddCaptionLabel("LabelLayoutLength");
-  width_ = AddCaptionLabel("LabelLayoutWidth");
-  qty_ = AddCaptionLabel("LabelLayoutQty");
-  cost_ = AddCaptionLabel("LabelLayoutCost");
-  area_ = AddCaptionLabel("LabelLayoutArea");
-  waste_ = AddCaptionLabel("LabelLayoutWaste");
-  utilization_ = AddCaptionLabel("LabelLayoutUtilization");
-  partsInLayout_ = AddCaptionLabel("LabelPartsInLayout");
-  for (QLabel* caption : {sheetHead_, label_, length_, width_, qty_, cost_, area_, waste_,
-                          utilization_, partsInLayout_}) {
-    facts->addWidget(caption);
-  }
-  facts->addStretch(1);
+  view_ = new TLayoutView(this);
+  auto* info = new QVBoxLayout();
+  info->setContentsMargins(0, 0, 0, kMargin);
+  info->addWidget(BuildInfoGroup());
+  // The view keeps its own margin at the right and the bottom.
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(kMargin, kMargin, 0, 0);
+  layout->addLayout(info);
+  layout->addWidget(view_, 1);
+  RefreshCaptions();
+}
 
-  auto* switches = new QHBoxLayout();
+QGroupBox* TLayoutTab::BuildInfoGroup() {
+  auto* group = new QGroupBox(this);
+  group->setObjectName("GroupBoxLayoutInfo");
+  group->setFixedWidth(kInfoWidth);
+  schemes_ = new QScrollBar(Qt::Horizontal, group);
+  schemes_->setObjectName("ScrollBarSchemes");
+  schemes_->setRange(0, 0);
+  schemes_->setPageStep(1);  // a click beside the handle moves one layout, as an arrow does
+  layoutList_ = new QComboBox(group);
+  layoutList_->setObjectName("ComboBoxLayoutList");
+  layoutList_->setMaxVisibleItems(kListItemsShown);
+  connect(schemes_, &QScrollBar::valueChanged, this, &TLayoutTab::ScrollBarSchemesChange);
+  connect(layoutList_, &QComboBox::currentIndexChanged, this,
+          &TLayoutTab::ComboBoxChangeSchemeIndex);
+
+  sheetHead_ = AddCaptionLabel("LabelSheetHead");
+  auto* facts = new QGridLayout();
+  AddFactRow(*facts, label_ = AddCaptionLabel("LabelLayoutLabel"),
+             sheetLabel_ = AddValueLabel("LabelSheetLabel"));
+  AddFactRow(*facts, qty_ = AddCaptionLabel("LabelLayoutQty"),
+             sheetNumber_ = AddValueLabel("LabelSheetNumber"));
+  AddFactRow(*facts, length_ = AddCaptionLabel("LabelLayoutLength"),
+             sheetLength_ = AddValueLabel("LabelSheetLength"));
+  AddFactRow(*facts, width_ = AddCaptionLabel("LabelLayoutWidth"),
+             sheetWidth_ = AddValueLabel("LabelSheetWidth"));
+  AddFactRow(*facts, cost_ = AddCaptionLabel("LabelLayoutCost"),
+             sheetCost_ = AddValueLabel("LabelCost"));
+  AddFactRow(*facts, area_ = AddCaptionLabel("LabelLayoutArea"),
+             sheetArea_ = AddValueLabel("LabelArea"));
+  AddFactRow(*facts, waste_ = AddCaptionLabel("LabelLayoutWaste"),
+             wasteArea_ = AddValueLabel("LabelWasteArea"));
+  AddFactRow(*facts, utilization_ = AddCaptionLabel("LabelLayoutUtilization"),
+             utilizationValue_ = AddValueLabel("LabelUtilization"));
+  facts->setColumnStretch(1, 1);
+
+  auto* switches = new QGridLayout();
   showLabel_ = AddSwitch("ShowLabel", true);
   showLengthXWidth_ = AddSwitch("ShowLengthXWidth", false);
   showXYPos_ = AddSwitch("ShowXYPos", false);
   showOffcuts_ = AddSwitch("ShowOffcuts", false);
-  for (QCheckBox* box : {showLabel_, showLengthXWidth_, showXYPos_, showOffcuts_}) {
-    switches->addWidget(box);
-  }
-  switches->addStretch(1);
+  switches->addWidget(showLabel_, 0, 0);
+  switches->addWidget(showLengthXWidth_, 0, 1);
+  switches->addWidget(showXYPos_, 1, 0);
+  switches->addWidget(showOffcuts_, 1, 1);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(switches);
-  layout->addLayout(facts, 1);
-  RefreshCaptions();
+  partsInLayout_ = AddCaptionLabel("LabelPartsInLayout");
+  partsInLayoutGrid_ = new TStringGrid(1, {150, 50}, group);
+  partsInLayoutGrid_->setObjectName("StringGridPartsInLayout");
+  partsInLayoutGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+  auto* column = new QVBoxLayout(group);
+  column->addWidget(schemes_);
+  column->addWidget(layoutList_);
+  column->addWidget(sheetHead_);
+  column->addLayout(facts);
+  column->addLayout(switches);
+  column->addWidget(partsInLayout_);
+  // The grid takes the rest of the group, down to its bottom.
+  column->addWidget(partsInLayoutGrid_, 1);
+  return group;
 }
 
 QLabel* TLayoutTab::AddCaptionLabel(const char* name) {
@@ -50,10 +116,17 @@ QLabel* TLayoutTab::AddCaptionLabel(const char* name) {
   return caption;
 }
 
+QLabel* TLayoutTab::AddValueLabel(const char* name) {
+  QLabel* value = AddCaptionLabel(name);
+  value->setText("_");
+  return value;
+}
+
 QCheckBox* TLayoutTab::AddSwitch(const char* name, bool checked) {
   auto* box = new QCheckBox(this);
   box->setObjectName(name);
   box->setChecked(checked);
+  connect(box, &QCheckBox::clicked, this, &TLayoutTab::ShowScheme);
   return box;
 }
 
@@ -62,6 +135,94 @@ TDrawSwitches TLayoutTab::Switches() const {
 }
 
 bool TLayoutTab::ShowOffcuts() const { return showOffcuts_->isChecked(); }
+
+void TLayoutTab::ShowResult(TVexlin& engine, const TOptionValues& values) {
+  engine_ = &engine;
+  settings_ = ReportSettingsOf(values, ShowOffcuts());
+  ResetLayoutBrowsing();
+  context_.ShowTab(*this);
+  setFocus();
+  ShowScheme();
+}
+
+size_t TLayoutTab::LayoutCount() const {
+  return engine_ != nullptr ? engine_->BestResult.Size() : 0;
+}
+
+// The controls are set quietly: the caller shows the layout once they all agree.
+void TLayoutTab::ResetLayoutBrowsing() {
+  const QSignalBlocker scrollQuiet(schemes_);
+  const QSignalBlocker listQuiet(layoutList_);
+  const size_t count = LayoutCount();
+  schemes_->setRange(0, static_cast<int>(count) - 1);
+  currentLayoutIndex_ = 0;
+  schemes_->setValue(0);
+  layoutList_->clear();
+  for (size_t i = 0; i < count; ++i) layoutList_->addItem(ToQString(LayoutListItem(i, count)));
+  layoutList_->setCurrentIndex(currentLayoutIndex_);
+}
+
+void TLayoutTab::HideLayout() {
+  view_->HideSheet();
+  for (QLabel* value :
+       {sheetLength_, sheetWidth_, sheetLabel_, sheetNumber_, utilizationValue_, wasteArea_}) {
+    value->clear();
+  }
+  const QSignalBlocker scrollQuiet(schemes_);
+  schemes_->setRange(0, 0);
+  schemes_->setValue(0);
+}
+
+void TLayoutTab::ScrollBarSchemesChange() {
+  currentLayoutIndex_ = schemes_->value();
+  {
+    const QSignalBlocker listQuiet(layoutList_);
+    layoutList_->setCurrentIndex(currentLayoutIndex_);
+  }
+  ShowScheme();
+}
+
+void TLayoutTab::ComboBoxChangeSchemeIndex() {
+  currentLayoutIndex_ = layoutList_->currentIndex();
+  {
+    const QSignalBlocker scrollQuiet(schemes_);
+    schemes_->setValue(currentLayoutIndex_);
+  }
+  ShowScheme();
+}
+
+void TLayoutTab::ShowScheme() {
+  if (currentLayoutIndex_ < 0) {
+    context_.Services.ShowMessage(this, MessageText("MSG_LAYOUT_IS_EMPTY"));
+    return;
+  }
+  const size_t index = static_cast<size_t>(currentLayoutIndex_);
+  const size_t count = LayoutCount();
+  if (index >= count) return;
+  schemes_->setToolTip(ToQString(ScrollHint(index, count)));
+  ShowPacket(engine_->BestResult[index]);
+}
+
+void TLayoutTab::ShowPacket(TPacket& layout) {
+  const TLayoutFacts facts = LayoutFactsOf(layout, settings_);
+  ShowFacts(facts);
+  view_->ShowSheet(layout, settings_, context_.PictureStyle(), facts.SheetHint, facts.UsableHint);
+  GenerateOffcutParts(layout, settings_.BladeWidth, settings_.Guillotine);
+  view_->RepaintLayout();
+  partsInLayoutGrid_->setRowCount(static_cast<int>(facts.PartRows.size()) + 1);
+  partsInLayoutGrid_->SetDataRows(facts.PartRows);
+}
+
+void TLayoutTab::ShowFacts(const TLayoutFacts& facts) {
+  utilizationValue_->setText(ToQString(facts.Utilization));
+  wasteArea_->setText(ToQString(facts.WasteArea));
+  sheetLabel_->setText(ToQString(facts.Label));
+  sheetLength_->setText(ToQString(facts.Length));
+  sheetWidth_->setText(ToQString(facts.Width));
+  sheetNumber_->setText(ToQString(facts.Quantity));
+  sheetCost_->setText(ToQString(facts.Cost));
+  sheetArea_->setText(ToQString(facts.Area));
+}
 
 void TLayoutTab::RefreshCaptions() {
   ApplyCaption(*label_, "Layout Sheet Label Caption");
@@ -79,6 +240,8 @@ void TLayoutTab::RefreshCaptions() {
   showLabel_->setText(CaptionText("Part Label Caption"));
   showLengthXWidth_->setText(CaptionText("Part Length Caption") + " x " +
                              CaptionText("Part Width Caption"));
+  partsInLayoutGrid_->SetHeadings(
+      {CaptionText("Part Label Caption"), CaptionText("Part Qty Caption")});
 }
 
 }  // namespace vexlin

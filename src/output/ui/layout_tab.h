@@ -1,30 +1,67 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
+#include <cstdint>
 
 #include "model/piece_drawing.h"
+#include "output/report.h"
 
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QScrollBar;
 
 namespace vexlin {
 
-// The Layout tab: the view switches that every drawing of pieces follows, and the
-// captions of the shown sheet's facts.
+class TLayoutView;
+class TPacket;
+class TStringGrid;
+class TVexlin;
+struct TLayoutFacts;
+struct TOptionValues;
+struct TTabContext;
+
+// The Layout tab: browsing the layouts of the last run one at a time, each drawn to scale
+// with its facts and the parts it holds, and the view switches that every drawing of
+// pieces follows.
 class TLayoutTab : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TLayoutTab(QWidget* parent = nullptr);
+  explicit TLayoutTab(TTabContext& context, QWidget* parent = nullptr);
 
   TDrawSwitches Switches() const;
   bool ShowOffcuts() const;
   void RefreshCaptions();
 
- private:
-  QLabel* AddCaptionLabel(const char* name);
-  QCheckBox* AddSwitch(const char* name, bool checked);
+  // After a successful run: browsing starts again at the first layout, on this tab. The
+  // engine's result is what the tab shows until the next run.
+  void ShowResult(TVexlin& engine, const TOptionValues& values);
+  // At the start of a run, so nothing of the last result stays on show.
+  void HideLayout();
+  void ShowScheme();
 
+ private:
+  QGroupBox* BuildInfoGroup();
+  QLabel* AddCaptionLabel(const char* name);
+  QLabel* AddValueLabel(const char* name);
+  QCheckBox* AddSwitch(const char* name, bool checked);
+  void ResetLayoutBrowsing();
+  void ScrollBarSchemesChange();
+  void ComboBoxChangeSchemeIndex();
+  void ShowPacket(TPacket& layout);
+  void ShowFacts(const TLayoutFacts& facts);
+  size_t LayoutCount() const;
+
+  TTabContext& context_;
+  TVexlin* engine_ = nullptr;
+  TReportSettings settings_;  // of the run whose layouts are browsed
+  int32_t currentLayoutIndex_ = -1;
+
+  QScrollBar* schemes_ = nullptr;
+  QComboBox* layoutList_ = nullptr;
   QLabel* sheetHead_ = nullptr;
   QLabel* label_ = nullptr;
   QLabel* length_ = nullptr;
@@ -35,10 +72,20 @@ class TLayoutTab : public QWidget {
   QLabel* waste_ = nullptr;
   QLabel* utilization_ = nullptr;
   QLabel* partsInLayout_ = nullptr;
+  QLabel* sheetLabel_ = nullptr;
+  QLabel* sheetNumber_ = nullptr;
+  QLabel* sheetLength_ = nullptr;
+  QLabel* sheetWidth_ = nullptr;
+  QLabel* sheetCost_ = nullptr;
+  QLabel* sheetArea_ = nullptr;
+  QLabel* wasteArea_ = nullptr;
+  QLabel* utilizationValue_ = nullptr;
   QCheckBox* showLabel_ = nullptr;
   QCheckBox* showLengthXWidth_ = nullptr;
   QCheckBox* showXYPos_ = nullptr;
   QCheckBox* showOffcuts_ = nullptr;
+  TStringGrid* partsInLayoutGrid_ = nullptr;
+  TLayoutView* view_ = nullptr;
 };
 
 }  // namespace vexlin

@@ -4,6 +4,7 @@
 
 #include "input/ui/list_tab.h"
 #include "input/ui/string_grid.h"
+#include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
 #include "support/window_fixture.h"
 
@@ -26,7 +27,7 @@ class OptimizeCommandTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ARunShowsTheReport() {
+  void ARunShowsTheFirstLayoutAndTheReport() {
     TWindowFixture fixture;
     fixture.Write("default.sht", kSheets);
     fixture.Write("default.prt", kParts);
@@ -34,7 +35,7 @@ class OptimizeCommandTest : public QObject {
     TSDIAppForm& window = fixture.Open();
     StartOptimize(window);
     QVERIFY(fixture.Services.Messages.isEmpty());
-    QCOMPARE(window.PageControl().currentWidget(), &window.ReportTab());
+    QCOMPARE(window.PageControl().currentWidget(), &window.LayoutTab());
     const QStringList lines = window.ReportTab().Lines();
     QVERIFY(lines.size() > 10);
     QVERIFY(lines.filter("Board").size() >= 1);

@@ -1,0 +1,210 @@
+#include "output/ui/layout_tab.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "input/ui/list_tab.h"
+#include "input/ui/string_grid.h"
+#include "model/stock2d.h"
+#include "optimizer/vexlin.h"
+#include "output/ui/report_tab.h"
+#include "support/window_fixture.h"
+
+namespace vexlin {
+
+namespace {
+
+// Three sheet types that each hold one door, so the run gives three layouts, each with
+// room left for offcuts.
+constexpr const char* kSheets =
+    "[SHEET1]\nLABEL=Large\nLENGTH=1000\nWIDTH=500\nQTY=1\n"
+    "[SHEET2]\nLABEL=Medium\nLENGTH=800\nWIDTH=450\nQTY=1\n"
+    "[SHEET3]\nLABEL=Small\nLENGTH=700\nWIDTH=420\nQTY=1\n";
+constexpr const char* kParts =
+    "[PART1]\nLABEL=Door\nLENGTH=600\nWIDTH=400\nROTATE=n\nQTY=3\n"
+    "[PART2]\nLABEL=Spare\nLENGTH=900\nWIDTH=10\nROTATE=n\nQTY=0\n";
+constexpr const char* kOptions = "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\nWIDTH_EDGE=10\n";
+
+const QColor kOffcutColour(0, 255, 0);  // the default offcut colour option
+
+template <typename T>
+T& Child(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(name);
+  if (child == nullptr) qFatal("no child %s", name);
+  return *child;
+}
+
+QString Text(TSDIAppForm& window, const char* label) {
+  return Child<QLabel>(window.LayoutTab(), label).text();
+}
+
+QScrollBar& Scroll(TSDIAppForm& window) {
+  return Child<QScrollBar>(window.LayoutTab(), "ScrollBarSchemes");
+}
+
+QComboBox& LayoutList(TSDIAppForm& window) {
+  return Child<QComboBox>(window.LayoutTab(), "ComboBoxLayoutList");
+}
+
+void StartOptimize(TSDIAppForm& window) {
+  window.findChild<QAction*>("StartOptimize")->trigger();
+}
+
+TSDIAppForm& OpenJob(TWindowFixture& fixture) {
+  fixture.Write("default.sht", kSheets);
+  fixture.Write("default.prt", kParts);
+  fixture.Write("default.opt", kOptions);
+  TSDIAppForm& window = fixture.Open();
+  window.resize(1000, 700);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
+  return window;
+}
+
+int PixelsOf(QWidget& widget, const QColor& colour) {
+  const QImage image = widget.grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+int PartPieces(const TPacket& layout) {
+  int count = 0;
+  for (const T2DStock& piece : layout.Pieces) count += IsOffcutLabel(piece.Label) ? 0 : 1;
+  return count;
+}
+
+}  // namespace
+
+class LayoutTabTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ARunShowsItsFirstLayoutWithItsFactsAndParts() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QCOMPARE(window.PageControl().currentWidget(), &window.LayoutTab());
+    QCOMPARE(window.Engine().BestResult.Size(), size_t{3});
+    QComboBox& list = LayoutList(window);
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.itemText(0), QString("1 / 3"));
+    QCOMPARE(list.itemText(2), QString("3 / 3"));
+    QCOMPARE(list.currentIndex(), 0);
+    QCOMPARE(Scroll(window).maximum(), 2);
+    QCOMPARE(Scroll(window).value(), 0);
+    QCOMPARE(Scroll(window).toolTip(), QString("TOTAL:3\r\nCURRENT:1"));
+    QVERIFY(!window.ReportTab().Lines().isEmpty());
+
+    const TPacket& layout = window.Engine().BestResult[0];
+    QCOMPARE(Text(window, "LabelSheetLabel"), QString::fromStdString(layout.Label));
+    QCOMPARE(Text(window, "LabelSheetNumber"), QString("1"));
+    QVERIFY(Text(window, "LabelSheetLength").endsWith(" mm"));
+    QVERIFY(Text(window, "LabelArea").endsWith(".sq.mm"));
+    QVERIFY(Text(window, "LabelWasteArea").endsWith(".sq.mm."));
+    QVERIFY(Text(window, "LabelUtilization").endsWith("%"));
+    QCOMPARE(Text(window, "LabelCost"), QString("0"));
+
+    auto& grid = Child<TStringGrid>(window.LayoutTab(), "StringGridPartsInLayout");
+    QCOMPARE(grid.Cell(0, 0), QString("Label"));
+    QCOMPARE(grid.Cell(1, 0), QString("Qty"));
+    QCOMPARE(grid.rowCount(), 3);
+    QCOMPARE(grid.Cell(0, 1), QString("Door"));
+    QCOMPARE(grid.Cell(0, 2), QString("Spare"));
+    QCOMPARE(grid.Cell(1, 1).toInt() + grid.Cell(1, 2).toInt(), PartPieces(layout));
+  }
+
+  // The sheet with its trims fills the view's room and follows the view's size.
+  void TheSheetIsDrawnToScaleInsideTheView() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    auto& view = Child<QWidget>(window.LayoutTab(), "LayoutView");
+    auto& sheet = Child<QWidget>(window.LayoutTab(), "DrawPanelSheet");
+    auto& usable = Child<QWidget>(window.LayoutTab(), "DrawPanelUsableSheet");
+    auto& info = Child<QWidget>(window.LayoutTab(), "PanelMouseInfo");
+    QVERIFY(sheet.isVisible());
+    QCOMPARE(info.width(), view.width() - 10);
+    QCOMPARE(sheet.y(), info.height() + 10);
+    QVERIFY(view.rect().contains(sheet.geometry()));
+    QVERIFY(sheet.width() >= view.width() - 18 || sheet.geometry().bottom() >= view.height() - 18);
+    QVERIFY(usable.x() > 3);
+    QCOMPARE(usable.y(), 3);
+    QCOMPARE(Child<QWidget>(window.LayoutTab(), "PaintBoxLayout").size(), usable.size());
+    QVERIFY(sheet.statusTip().startsWith("Length Edge: 10mm"));
+    QVERIFY(usable.statusTip().contains("USABLE LENGTH: "));
+
+    const int wide = sheet.width();
+    window.resize(800, 600);
+    QApplication::processEvents();
+    QVERIFY(sheet.width() < wide);
+    QCOMPARE(Child<QWidget>(window.LayoutTab(), "PaintBoxLayout").size(), usable.size());
+  }
+
+  void ScrollBarAndLayoutListMoveTogether() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    const TSchemes& result = window.Engine().BestResult;
+    Scroll(window).setValue(2);
+    QCOMPARE(LayoutList(window).currentIndex(), 2);
+    QCOMPARE(Text(window, "LabelSheetLabel"), QString::fromStdString(result[2].Label));
+    QCOMPARE(Scroll(window).toolTip(), QString("TOTAL:3\r\nCURRENT:3"));
+    LayoutList(window).setCurrentIndex(1);
+    QCOMPARE(Scroll(window).value(), 1);
+    QCOMPARE(Text(window, "LabelSheetLabel"), QString::fromStdString(result[1].Label));
+    QCOMPARE(Scroll(window).toolTip(), QString("TOTAL:3\r\nCURRENT:2"));
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  void KeptOffcutsAreDrawnOnlyWhenShown() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    auto& paintBox = Child<QWidget>(window.LayoutTab(), "PaintBoxLayout");
+    QCOMPARE(PixelsOf(paintBox, kOffcutColour), 0);
+    QTest::mouseClick(&Child<QCheckBox>(window.LayoutTab(), "ShowOffcuts"), Qt::LeftButton);
+    QVERIFY(PixelsOf(paintBox, kOffcutColour) > 0);
+    QTest::mouseClick(&Child<QCheckBox>(window.LayoutTab(), "ShowOffcuts"), Qt::LeftButton);
+    QCOMPARE(PixelsOf(paintBox, kOffcutColour), 0);
+  }
+
+  void ASwitchBeforeAnyRunSaysThereIsNoLayout() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    QTest::mouseClick(&Child<QCheckBox>(window.LayoutTab(), "ShowLabel"), Qt::LeftButton);
+    QCOMPARE(fixture.Services.Messages, QStringList{"Layout is empty, please optimize first."});
+    QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
+  }
+
+  // The engine refuses the job after the layout was hidden: nothing of the last result
+  // stays on show, and browsing shows nothing without complaint.
+  void ARefusedRunLeavesTheViewHidden() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    window.PartsTab().Grid().SetCell(1, 1, "5000");
+    StartOptimize(window);
+    QCOMPARE(fixture.Services.Messages.size(), 1);
+    QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
+    QVERIFY(Text(window, "LabelSheetLength").isEmpty());
+    QVERIFY(Text(window, "LabelUtilization").isEmpty());
+    QCOMPARE(Scroll(window).maximum(), 0);
+    QTest::mouseClick(&Child<QCheckBox>(window.LayoutTab(), "ShowLabel"), Qt::LeftButton);
+    QCOMPARE(fixture.Services.Messages.size(), 1);
+    QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
+  }
+};
+
+}  // namespace vexlin
+
+QTEST_MAIN(vexlin::LayoutTabTest)
+#include "layout_tab_test.moc"
