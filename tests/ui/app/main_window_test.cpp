@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/about_box.h"
 #include "app/splash_form.h"
 #include "input/ui/offcuts_tab.h"
 #include "input/ui/string_grid.h"
@@ -98,6 +100,20 @@ class MainWindowTest : public QObject {
       opened << (address.isLocalFile() ? address.fragment() : address.scheme());
     }
     QCOMPARE(opened, QStringList({"support", "update", "about", "mailto"}));
+  }
+
+  void AboutBoxLinksToTheHelpAndTheSupportMail() {
+    TWindowFixture fixture;
+    QDir().mkpath(fixture.PathOf("help"));
+    fixture.Write("help/vexlinhelp.html", "<html></html>");
+    TAboutBox about(fixture.Services, fixture.PathOf("").toStdString());
+    QCOMPARE(about.windowTitle(), QString("About Vexlin Cutting Optimizer"));
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+      if (label->text().startsWith("<a ")) emit label->linkActivated("#");
+    }
+    QCOMPARE(fixture.Services.Opened.size(), 2);
+    QCOMPARE(fixture.Services.Opened[0].fragment(), QString("about"));
+    QCOMPARE(fixture.Services.Opened[1].scheme(), QString("mailto"));
   }
 
   void StartsFromTheCurrentFolderAsTheProgramDoes() {
