@@ -42,7 +42,9 @@ void InvokeOnFocus(const char* action) {
 
 TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFolder,
                          QWidget* parent)
-    : QMainWindow(parent), services_(services), context_{services, std::move(programFolder), {}, {}, {}} {
+    : QMainWindow(parent),
+      services_(services),
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
@@ -65,7 +67,7 @@ void TSDIAppForm::BuildTabs() {
   profileTab_ = new TProfileTab(context_, profiles_, dxf_, pages_);
   offcutsTab_ = new TOffcutsTab(context_, *sheetsTab_, pages_);
   configureTab_ = new TConfigureTab(context_, pages_);
-  layoutTab_ = new TLayoutTab(context_, pages_);
+  layoutTab_ = new TLayoutTab(context_, engine_, relayoutEngine_, pages_);
   reportTab_ = new TReportTab(pages_);
   for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
                                                       offcutsTab_, configureTab_, layoutTab_,
@@ -74,6 +76,10 @@ void TSDIAppForm::BuildTabs() {
   }
   setCentralWidget(pages_);
   context_.ReadOption = [this] { return configureTab_->ReadOption(); };
+  context_.OptionSettings = [this] { return configureTab_->Settings(); };
+  context_.ShowReport = [this](const std::vector<std::string>& lines) {
+    reportTab_->SetLines(lines);
+  };
   context_.PictureStyle = [this] {
     const TOptionSettings settings = configureTab_->Settings();
     return TPictureStyle{static_cast<TColor>(settings.SheetColor),

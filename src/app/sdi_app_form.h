@@ -66,6 +66,7 @@ class TSDIAppForm : public QMainWindow {
   TUiServices& services_;
   TTabContext context_;
   TVexlin engine_;
+  TVexlin relayoutEngine_;  // lays out one sheet again for "Auto Rearrange"
   TProfileLists profiles_;
   TDxfImport dxf_;
 

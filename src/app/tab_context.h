@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "input/option_values.h"
 #include "output/layout_picture.h"
@@ -24,6 +26,10 @@ struct TTabContext {
   std::function<std::optional<TOptionValues>()> ReadOption;
   // Colours of the Configure tab and the Layout tab's switches, for previews.
   std::function<TPictureStyle()> PictureStyle;
+  // The Configure tab's texts as typed, unchecked.
+  std::function<TOptionSettings()> OptionSettings;
+  // Replaces the lines of the Report tab.
+  std::function<void(const std::vector<std::string>& lines)> ShowReport;
 };
 
 }  // namespace vexlin

@@ -29,6 +29,14 @@ std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
   return services.SaveFileName(parent, {title, filter, extension, {}});
 }
 
+std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
+                                         const QString& extension, std::string_view titleKey,
+                                         const QString& defaultExtension) {
+  const QString title = MessageText(titleKey);
+  return services.SaveFileName(parent,
+                               {title, QtFileFilter(title, extension), defaultExtension, {}});
+}
+
 void TDesktopServices::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::warning(parent, QApplication::applicationDisplayName(), text, QMessageBox::Yes);
 }

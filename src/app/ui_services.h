@@ -47,6 +47,11 @@ std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
 std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
                                    const QString& extension,
                                    std::string_view filterKey = "MSG_SAVE_AS_FILE_TITLE");
+// A save dialog of a command worded otherwise: titleKey gives its title and heads its
+// filter; defaultExtension (none when empty) is added to a name typed without one.
+std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
+                                         const QString& extension, std::string_view titleKey,
+                                         const QString& defaultExtension);
 
 // The real boxes and dialogs of the desktop.
 class TDesktopServices : public TUiServices {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 #include "output/layout_facts.h"
 #include "output/offcut_generator.h"
 #include "output/ui/layout_view.h"
+#include "output/ui/result_commands.h"
 
 namespace vexlin {
 namespace {
@@ -25,6 +27,22 @@ namespace {
 constexpr int kInfoWidth = 250;
 constexpr int kListItemsShown = 20;
 constexpr int kMargin = 10;
+
+struct TResultButton {
+  const char* Name;
+  const char* CaptionKey;
+  void (TResultCommands::*Click)();
+};
+
+constexpr TResultButton kResultButtons[] = {
+    {"ButtonSaveLayout", "Save Layout Button", &TResultCommands::ButtonSaveLayoutClick},
+    {"ButtonLoadLayout", "Load Layout Button", &TResultCommands::ButtonLoadLayoutClick},
+    {"ButtonExportDXF", "Export DXF Button", &TResultCommands::ButtonExportDXFClick},
+    {"ButtonExportGCode", "Export G Code Button", &TResultCommands::ButtonExportGCodeClick},
+    {"ButtonSaveToHtml", "Export HTML Button", &TResultCommands::ButtonSaveToHtmlClick},
+    {"ButtonSaveOffcuts", "Save Offcut Button", &TResultCommands::ButtonSaveOffcutsClick},
+    {"ButtonLayoutAgain", "Auto Rearrange Button", &TResultCommands::ButtonLayoutAgainClick},
+};
 
 void AddFactRow(QGridLayout& grid, QLabel* caption, QLabel* value) {
   const int row = grid.rowCount();
@@ -34,8 +52,11 @@ void AddFactRow(QGridLayout& grid, QLabel* caption, QLabel* value) {
 
 }  // namespace
 
-TLayoutTab::TLayoutTab(TTabContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+TLayoutTab::TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutEngine,
+                       QWidget* parent)
+    : QWidget(parent), context_(context) {
   setObjectName("TabSheetLayout");
+  commands_ = new TResultCommands(context, *this, engine, relayoutEngine);
   view_ = new TLayoutView(this);
   auto* info = new QVBoxLayout();
   info->setContentsMargins(0, 0, 0, kMargin);
@@ -45,7 +66,22 @@ TLayoutTab::TLayoutTab(TTabContext& context, QWidget* parent) : QWidget(parent),
   layout->setContentsMargins(kMargin, kMargin, 0, 0);
   layout->addLayout(info);
   layout->addWidget(view_, 1);
+  layout->addLayout(BuildResultButtons());
   RefreshCaptions();
+}
+
+QLayout* TLayoutTab::BuildResultButtons() {
+  auto* column = new QVBoxLayout();
+  column->setContentsMargins(0, 0, kMargin, kMargin);
+  for (const TResultButton& spec : kResultButtons) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(spec.Name);
+    connect(button, &QPushButton::clicked, commands_, spec.Click);
+    column->addWidget(button);
+    resultButtons_.emplace_back(button, spec.CaptionKey);
+  }
+  column->addStretch(1);
+  return column;
 }
 
 QGroupBox* TLayoutTab::BuildInfoGroup() {
@@ -135,6 +171,12 @@ TDrawSwitches TLayoutTab::Switches() const {
 }
 
 bool TLayoutTab::ShowOffcuts() const { return showOffcuts_->isChecked(); }
+
+TReportSettings TLayoutTab::ReportSettings() const {
+  TReportSettings settings = settings_;
+  settings.ShowOffcuts = ShowOffcuts();
+  return settings;
+}
 
 void TLayoutTab::ShowResult(TVexlin& engine, const TOptionValues& values) {
   engine_ = &engine;
@@ -240,6 +282,7 @@ void TLayoutTab::RefreshCaptions() {
   showLabel_->setText(CaptionText("Part Label Caption"));
   showLengthXWidth_->setText(CaptionText("Part Length Caption") + " x " +
                              CaptionText("Part Width Caption"));
+  for (const auto& [button, key] : resultButtons_) ApplyCaption(*button, key);
   partsInLayoutGrid_->SetHeadings(
       {CaptionText("Part Label Caption"), CaptionText("Part Qty Caption")});
 }

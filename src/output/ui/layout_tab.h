@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "model/piece_drawing.h"
 #include "output/report.h"
@@ -11,12 +13,15 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
+class QPushButton;
 class QScrollBar;
 
 namespace vexlin {
 
 class TLayoutView;
 class TPacket;
+class TResultCommands;
 class TStringGrid;
 class TVexlin;
 struct TLayoutFacts;
@@ -25,12 +30,15 @@ struct TTabContext;
 
 // The Layout tab: browsing the layouts of the last run one at a time, each drawn to scale
 // with its facts and the parts it holds, and the view switches that every drawing of
-// pieces follows.
+// pieces follows; the result's commands (saving, loading, exports, offcuts, re-layout) act on
+// the engine's result from its buttons.
 class TLayoutTab : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TLayoutTab(TTabContext& context, QWidget* parent = nullptr);
+  // relayoutEngine serves only to lay out one sheet again.
+  TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutEngine,
+             QWidget* parent = nullptr);
 
   TDrawSwitches Switches() const;
   bool ShowOffcuts() const;
@@ -42,12 +50,17 @@ class TLayoutTab : public QWidget {
   // At the start of a run, so nothing of the last result stays on show.
   void HideLayout();
   void ShowScheme();
+  // The layout shown, -1 before the first result.
+  int32_t CurrentLayoutIndex() const { return currentLayoutIndex_; }
+  // Of the result shown, with the offcuts switch as it is now.
+  TReportSettings ReportSettings() const;
 
  private:
   QGroupBox* BuildInfoGroup();
   QLabel* AddCaptionLabel(const char* name);
   QLabel* AddValueLabel(const char* name);
   QCheckBox* AddSwitch(const char* name, bool checked);
+  QLayout* BuildResultButtons();
   void ResetLayoutBrowsing();
   void ScrollBarSchemesChange();
   void ComboBoxChangeSchemeIndex();
@@ -57,6 +70,7 @@ class TLayoutTab : public QWidget {
 
   TTabContext& context_;
   TVexlin* engine_ = nullptr;
+  TResultCommands* commands_ = nullptr;
   TReportSettings settings_;  // of the run whose layouts are browsed
   int32_t currentLayoutIndex_ = -1;
 
@@ -86,6 +100,8 @@ class TLayoutTab : public QWidget {
   QCheckBox* showOffcuts_ = nullptr;
   TStringGrid* partsInLayoutGrid_ = nullptr;
   TLayoutView* view_ = nullptr;
+  // Each result button with its caption key.
+  std::vector<std::pair<QPushButton*, const char*>> resultButtons_;
 };
 
 }  // namespace vexlin
