@@ -44,7 +44,7 @@ TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFol
                          QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      context_{services, std::move(programFolder), {}, {}, {}, {}, {}} {
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
@@ -79,6 +79,15 @@ void TSDIAppForm::BuildTabs() {
   context_.OptionSettings = [this] { return configureTab_->Settings(); };
   context_.ShowReport = [this](const std::vector<std::string>& lines) {
     reportTab_->SetLines(lines);
+  };
+  context_.ReportLines = [this] {
+    std::vector<std::string> lines;
+    for (const QString& line : reportTab_->Lines()) lines.push_back(ToStdString(line));
+    return lines;
+  };
+  context_.Printer = [this]() -> QPrinter& { return Printer(); };
+  context_.SetPrinterFontSize = [this](const std::string& text) {
+    configureTab_->SetPrinterFontSize(ToQString(text));
   };
   context_.PictureStyle = [this] {
     const TOptionSettings settings = configureTab_->Settings();
@@ -118,10 +127,7 @@ void TSDIAppForm::BuildToolBar() {
 
 void TSDIAppForm::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("P&rint Setup...", this, [this] {
-    QPrinter printer;
-    QPrintDialog(&printer, this).exec();
-  });
+  file->addAction("P&rint Setup...", this, [this] { QPrintDialog(&Printer(), this).exec(); });
   file->addAction("&Support", this, [this] { OpenHelpSection(kHelpSupportSection); });
   file->addAction("&Update", this, [this] { OpenHelpSection(kHelpUpdateSection); });
   file->addAction("E&xit", this, &QWidget::close);
@@ -138,6 +144,12 @@ void TSDIAppForm::BuildMenus() {
     services_.OpenWithDesktop(QUrl(QString("mailto:") + kSupportMail));
   });
   help->addAction("&Contents", this, &TSDIAppForm::HelpClick);
+}
+
+// Made on demand: asking the print system for its default printer can take a while.
+QPrinter& TSDIAppForm::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>();
+  return *printer_;
 }
 
 void TSDIAppForm::HelpClick() { OpenHelpSection({}); }

@@ -11,6 +11,7 @@
 #include "optimizer/vexlin.h"
 
 class QAction;
+class QPrinter;
 class QProgressBar;
 class QTabWidget;
 
@@ -47,6 +48,8 @@ class TSDIAppForm : public QMainWindow {
   TProfileLists& Profiles() { return profiles_; }
   TVexlin& Engine() { return engine_; }
   QProgressBar& ProgressBar() { return *progressBar_; }
+  // The current printer of every print command, made when first asked for.
+  QPrinter& Printer();
 
   // Every caption and hint of the window from the text table.
   void RefreshCaption();
@@ -80,6 +83,7 @@ class TSDIAppForm : public QMainWindow {
   TReportTab* reportTab_ = nullptr;
   QAction* startOptimize_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vexlin

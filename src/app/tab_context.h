@@ -9,6 +9,7 @@
 #include "input/option_values.h"
 #include "output/layout_picture.h"
 
+class QPrinter;
 class QWidget;
 
 namespace vexlin {
@@ -30,6 +31,12 @@ struct TTabContext {
   std::function<TOptionSettings()> OptionSettings;
   // Replaces the lines of the Report tab.
   std::function<void(const std::vector<std::string>& lines)> ShowReport;
+  // The lines of the Report tab.
+  std::function<std::vector<std::string>()> ReportLines;
+  // The current printer, chosen with "Print Setup...", on which every print command prints.
+  std::function<QPrinter&()> Printer;
+  // Puts a text into the Configure tab's printer font size box.
+  std::function<void(const std::string& text)> SetPrinterFontSize;
 };
 
 }  // namespace vexlin

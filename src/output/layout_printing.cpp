@@ -44,7 +44,7 @@ std::optional<int32_t> ParseInteger(std::string_view text) {
 // held to the canvas's range only when drawn.
 int32_t Px(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                   std::numeric_limits<int32_t>::max()));
+                                                  std::numeric_limits<int32_t>::max()));
 }
 
 // The margin and the line step follow the font's height.
@@ -72,7 +72,9 @@ struct TSheetBoxes {
   TBox Usable;
 };
 
-int64_t Middle(int64_t a, int64_t b) { return (a + b) / 2; }
+int64_t Middle(int64_t a, int64_t b) {
+  return (a + b) / 2;
+}
 
 int64_t ScaledPixels(int64_t length, double scale) {
   return RoundHalfEven(static_cast<double>(length) * scale);
@@ -116,8 +118,7 @@ TSheetBoxes SheetBoxesOf(const TPacket& layout, const TReportSettings& settings,
                    top + ScaledPixels(fullWidth, scale)};
   const int64_t usableLeft = left + ScaledPixels(settings.LengthEdge, scale);
   const int64_t usableTop = top + ScaledPixels(settings.WidthEdge, scale);
-  const TBox usable{usableLeft, usableTop,
-                    usableLeft + ScaledPixels(layout.NetLength(), scale) + 1,
+  const TBox usable{usableLeft, usableTop, usableLeft + ScaledPixels(layout.NetLength(), scale) + 1,
                     usableTop + ScaledPixels(layout.NetWidth(), scale) + 1};
   return {sheet, usable};
 }

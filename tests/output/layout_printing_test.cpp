@@ -21,7 +21,9 @@ using Calls = std::vector<std::string>;
 constexpr int32_t kBlade = 3000;
 constexpr TDrawSwitches kLabels{true, false, false};
 
-TDateTimeText FixedMoment() { return {"2026-12-08", "14:05:09"}; }
+TDateTimeText FixedMoment() {
+  return {"2026-12-08", "14:05:09"};
+}
 
 T2DStock Piece(const char* label, TPoint origin, int32_t length, int32_t width) {
   T2DStock piece;
@@ -88,8 +90,7 @@ class LayoutPrintingTest : public ::testing::Test {
 };
 
 TEST(PrinterFontSize, ATextThatIsNoIntegerFallsBackTo12WordedForItsPage) {
-  EXPECT_EQ(CheckPrinterFontSize("abc", TPrintedPage::Report).Message,
-            "Printer Font Size 'abc'.");
+  EXPECT_EQ(CheckPrinterFontSize("abc", TPrintedPage::Report).Message, "Printer Font Size 'abc'.");
   EXPECT_EQ(CheckPrinterFontSize("abc", TPrintedPage::Layout).Message, "Printer Font Size 'abc'");
   for (const char* typed : {"abc", "", "12.5", "+-9", "2147483648", "1 2"}) {
     const TPrinterFont font = CheckPrinterFontSize(typed, TPrintedPage::Report);
@@ -143,23 +144,20 @@ TEST_F(LayoutPrintingTest, TheReportLinesComeFirstOneStepApart) {
 TEST_F(LayoutPrintingTest, SheetUsableAreaAndMarksOfBothTrims) {
   const int32_t t = SheetTop();
   const Calls drawing = Drawing({1168, 2000, 12});
-  const Calls expected{
-      Box(84, t, 1081, t + 497),
-      Box(94, t + 10, 1072, t + 488),
-      At("MoveTo", 84, t - 20), At("LineTo", 84, t - 50),
-      At("MoveTo", 94, t - 20), At("LineTo", 94, t - 50),
-      At("MoveTo", 1072, t - 20), At("LineTo", 1072, t - 50),
-      Text(87, t - 53, "10"), Text(583, t - 53, "977"),
-      At("MoveTo", 64, t), At("LineTo", 34, t),
-      At("MoveTo", 64, t + 10), At("LineTo", 34, t + 10),
-      At("MoveTo", 64, t + 488), At("LineTo", 34, t + 488),
-      Text(31, t + 3, "10"), Text(31, t + 249, "477"),
-      At("MoveTo", 84, t + 517), At("LineTo", 84, t + 547),
-      At("MoveTo", 1081, t + 517), At("LineTo", 1081, t + 547),
-      Text(582, t + 500, "997"),
-      At("MoveTo", 1101, t), At("LineTo", 1131, t),
-      At("MoveTo", 1101, t + 497), At("LineTo", 1131, t + 497),
-      Text(1084, t + 248, "497")};
+  const Calls expected{Box(84, t, 1081, t + 497),   Box(94, t + 10, 1072, t + 488),
+                       At("MoveTo", 84, t - 20),    At("LineTo", 84, t - 50),
+                       At("MoveTo", 94, t - 20),    At("LineTo", 94, t - 50),
+                       At("MoveTo", 1072, t - 20),  At("LineTo", 1072, t - 50),
+                       Text(87, t - 53, "10"),      Text(583, t - 53, "977"),
+                       At("MoveTo", 64, t),         At("LineTo", 34, t),
+                       At("MoveTo", 64, t + 10),    At("LineTo", 34, t + 10),
+                       At("MoveTo", 64, t + 488),   At("LineTo", 34, t + 488),
+                       Text(31, t + 3, "10"),       Text(31, t + 249, "477"),
+                       At("MoveTo", 84, t + 517),   At("LineTo", 84, t + 547),
+                       At("MoveTo", 1081, t + 517), At("LineTo", 1081, t + 547),
+                       Text(582, t + 500, "997"),   At("MoveTo", 1101, t),
+                       At("LineTo", 1131, t),       At("MoveTo", 1101, t + 497),
+                       At("LineTo", 1131, t + 497), Text(1084, t + 248, "497")};
   ASSERT_GE(drawing.size(), expected.size());
   EXPECT_EQ(Calls(drawing.begin(), drawing.begin() + static_cast<std::ptrdiff_t>(expected.size())),
             expected);
@@ -171,14 +169,11 @@ TEST_F(LayoutPrintingTest, WithBothTrims0OnlyTheBottomAndRightMarksAreDrawn) {
   layout_.Pieces.ClearAll();
   const int32_t t = SheetTop();
   // 1148 pixels wide leaves 980 of room for the 980 units of the stored length.
-  const Calls expected{Box(84, t, 1061, t + 477),
-                       Box(84, t, 1062, t + 478),
-                       At("MoveTo", 84, t + 497), At("LineTo", 84, t + 527),
-                       At("MoveTo", 1061, t + 497), At("LineTo", 1061, t + 527),
-                       Text(572, t + 480, "977"),
-                       At("MoveTo", 1081, t), At("LineTo", 1111, t),
-                       At("MoveTo", 1081, t + 477), At("LineTo", 1111, t + 477),
-                       Text(1064, t + 238, "477")};
+  const Calls expected{
+      Box(84, t, 1061, t + 477),   Box(84, t, 1062, t + 478),   At("MoveTo", 84, t + 497),
+      At("LineTo", 84, t + 527),   At("MoveTo", 1061, t + 497), At("LineTo", 1061, t + 527),
+      Text(572, t + 480, "977"),   At("MoveTo", 1081, t),       At("LineTo", 1111, t),
+      At("MoveTo", 1081, t + 477), At("LineTo", 1111, t + 477), Text(1064, t + 238, "477")};
   EXPECT_EQ(Drawing({1148, 2000, 12}), expected);
 }
 
@@ -217,9 +212,11 @@ TEST_F(LayoutPrintingTest, ALongerReportPushesTheDrawingDownAndMakesItSmaller) {
   const Calls longReport = Drawing({1168, 900, 12});
   int32_t shortLeft, shortTop, shortRight, shortBottom, longLeft, longTop, longRight, longBottom;
   ASSERT_EQ(std::sscanf(shortReport[0].c_str(), "Rectangle %d %d %d %d", &shortLeft, &shortTop,
-                        &shortRight, &shortBottom), 4);
+                        &shortRight, &shortBottom),
+            4);
   ASSERT_EQ(std::sscanf(longReport[0].c_str(), "Rectangle %d %d %d %d", &longLeft, &longTop,
-                        &longRight, &longBottom), 4);
+                        &longRight, &longBottom),
+            4);
   EXPECT_EQ(longTop, shortTop + 10 * 16);
   EXPECT_LT(longRight - longLeft, shortRight - shortLeft);
   EXPECT_LT(longBottom - longTop, shortBottom - shortTop);
@@ -234,8 +231,9 @@ TEST_F(LayoutPrintingTest, AllPagesAreTheReportThenEachLayoutOnAPageOfItsOwn) {
   TSchemes result;
   result.Items = {layout_, layout_, layout_};
   TRecordingCanvas canvas;
-  PrintAllPages(result, {"run"}, settings_, kLabels, {1168, 2000, 12}, canvas,
-                [&canvas] { canvas.Calls.push_back("NewPage"); }, FixedMoment);
+  PrintAllPages(
+      result, {"run"}, settings_, kLabels, {1168, 2000, 12}, canvas,
+      [&canvas] { canvas.Calls.push_back("NewPage"); }, FixedMoment);
   const Calls& calls = canvas.Calls;
   EXPECT_EQ(calls[2], Text(84, 76, "run"));
   std::vector<size_t> pageStarts;

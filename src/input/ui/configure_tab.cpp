@@ -211,6 +211,12 @@ void TConfigureTab::SetSettings(const TOptionSettings& settings) {
   }
 }
 
+void TConfigureTab::SetPrinterFontSize(const QString& text) {
+  for (const TTextControl& control : texts_) {
+    if (control.Setting == &TOptionSettings::PrinterFontSize) control.Edit->setText(text);
+  }
+}
+
 std::string TConfigureTab::OptionsPath(const std::string& name) const {
   return (context_.ProgramFolder / (name + ".opt")).string();
 }

@@ -30,6 +30,7 @@ class TConfigureTab : public QWidget {
   // The controls' settings as typed, and back.
   TOptionSettings Settings() const;
   void SetSettings(const TOptionSettings& settings);
+  void SetPrinterFontSize(const QString& text);
 
   // The options file of the given name ("default") in the program folder.
   void ReadOptionFile(const std::string& name);

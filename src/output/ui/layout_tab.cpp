@@ -19,6 +19,7 @@
 #include "output/layout_facts.h"
 #include "output/offcut_generator.h"
 #include "output/ui/layout_view.h"
+#include "output/ui/print_commands.h"
 #include "output/ui/result_commands.h"
 
 namespace vexlin {
@@ -28,13 +29,14 @@ constexpr int kInfoWidth = 250;
 constexpr int kListItemsShown = 20;
 constexpr int kMargin = 10;
 
-struct TResultButton {
+template <typename Commands>
+struct TCommandButton {
   const char* Name;
   const char* CaptionKey;
-  void (TResultCommands::*Click)();
+  void (Commands::*Click)();
 };
 
-constexpr TResultButton kResultButtons[] = {
+constexpr TCommandButton<TResultCommands> kResultButtons[] = {
     {"ButtonSaveLayout", "Save Layout Button", &TResultCommands::ButtonSaveLayoutClick},
     {"ButtonLoadLayout", "Load Layout Button", &TResultCommands::ButtonLoadLayoutClick},
     {"ButtonExportDXF", "Export DXF Button", &TResultCommands::ButtonExportDXFClick},
@@ -43,6 +45,27 @@ constexpr TResultButton kResultButtons[] = {
     {"ButtonSaveOffcuts", "Save Offcut Button", &TResultCommands::ButtonSaveOffcutsClick},
     {"ButtonLayoutAgain", "Auto Rearrange Button", &TResultCommands::ButtonLayoutAgainClick},
 };
+
+constexpr TCommandButton<TPrintCommands> kPrintButtons[] = {
+    {"ButtonPrintAll", "Print All Button", &TPrintCommands::ButtonPrintAllClick},
+    {"ButtonPrintCurrentPage", "Print Current Button",
+     &TPrintCommands::ButtonPrintCurrentPageClick},
+    {"ButtonPrintReport", "Print Report Button", &TPrintCommands::ButtonPrintReportClick},
+};
+
+// Adds a button per entry to column, each with its caption key for the caption refresh.
+template <typename Commands, size_t N>
+void AddCommandButtons(QWidget& tab, QVBoxLayout& column, Commands* commands,
+                       const TCommandButton<Commands> (&entries)[N],
+                       std::vector<std::pair<QPushButton*, const char*>>& buttons) {
+  for (const TCommandButton<Commands>& entry : entries) {
+    auto* button = new QPushButton(&tab);
+    button->setObjectName(entry.Name);
+    QObject::connect(button, &QPushButton::clicked, commands, entry.Click);
+    column.addWidget(button);
+    buttons.emplace_back(button, entry.CaptionKey);
+  }
+}
 
 void AddFactRow(QGridLayout& grid, QLabel* caption, QLabel* value) {
   const int row = grid.rowCount();
@@ -57,6 +80,7 @@ TLayoutTab::TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutE
     : QWidget(parent), context_(context) {
   setObjectName("TabSheetLayout");
   commands_ = new TResultCommands(context, *this, engine, relayoutEngine);
+  printCommands_ = new TPrintCommands(context, *this, engine);
   view_ = new TLayoutView(this);
   auto* info = new QVBoxLayout();
   info->setContentsMargins(0, 0, 0, kMargin);
@@ -73,13 +97,8 @@ TLayoutTab::TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutE
 QLayout* TLayoutTab::BuildResultButtons() {
   auto* column = new QVBoxLayout();
   column->setContentsMargins(0, 0, kMargin, kMargin);
-  for (const TResultButton& spec : kResultButtons) {
-    auto* button = new QPushButton(this);
-    button->setObjectName(spec.Name);
-    connect(button, &QPushButton::clicked, commands_, spec.Click);
-    column->addWidget(button);
-    resultButtons_.emplace_back(button, spec.CaptionKey);
-  }
+  AddCommandButtons(*this, *column, commands_, kResultButtons, resultButtons_);
+  AddCommandButtons(*this, *column, printCommands_, kPrintButtons, resultButtons_);
   column->addStretch(1);
   return column;
 }

@@ -21,6 +21,7 @@ namespace vexlin {
 
 class TLayoutView;
 class TPacket;
+class TPrintCommands;
 class TResultCommands;
 class TStringGrid;
 class TVexlin;
@@ -30,8 +31,8 @@ struct TTabContext;
 
 // The Layout tab: browsing the layouts of the last run one at a time, each drawn to scale
 // with its facts and the parts it holds, and the view switches that every drawing of
-// pieces follows; the result's commands (saving, loading, exports, offcuts, re-layout) act on
-// the engine's result from its buttons.
+// pieces follows; the result's commands (saving, loading, exports, offcuts, re-layout,
+// printing) act on the engine's result from its buttons.
 class TLayoutTab : public QWidget {
   Q_OBJECT
 
@@ -71,6 +72,7 @@ class TLayoutTab : public QWidget {
   TTabContext& context_;
   TVexlin* engine_ = nullptr;
   TResultCommands* commands_ = nullptr;
+  TPrintCommands* printCommands_ = nullptr;
   TReportSettings settings_;  // of the run whose layouts are browsed
   int32_t currentLayoutIndex_ = -1;
 
