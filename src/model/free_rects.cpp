@@ -1,0 +1,67 @@
+#include "model/free_rects.h"
+
+#include <array>
+
+namespace vexlin {
+
+TFreeRects& TFreeRects::operator=(const TFreeRects& source) {
+  rects_ = source.rects_;
+  firstIsSheet_ = source.firstIsSheet_;
+  return *this;
+}
+
+void TFreeRects::ClearAll() {
+  rects_.clear();
+  firstIsSheet_ = false;
+}
+
+void TFreeRects::ResetToSheet(const TRect& sheet) {
+  rects_.assign(1, sheet);
+  firstIsSheet_ = true;
+}
+
+void TFreeRects::Cut(const TRect& cut) {
+  std::swap(scratch_, rects_);
+  ClearAll();
+  for (const TRect& free : scratch_) {
+    const TRect overlap = Intersection(free, cut);
+    if (overlap.IsEmpty()) {
+      Add(free);
+      continue;
+    }
+    // The largest rectangle of the free one on each side of the piece; they overlap.
+    const std::array<TRect, 4> strips = {TRect{free.Left, free.Top, overlap.Left, free.Bottom},
+                                         TRect{overlap.Right, free.Top, free.Right, free.Bottom},
+                                         TRect{free.Left, free.Top, free.Right, overlap.Top},
+                                         TRect{free.Left, overlap.Bottom, free.Right, free.Bottom}};
+    for (const TRect& strip : strips) {
+      if (!strip.IsEmpty()) Add(strip);
+    }
+  }
+}
+
+void TFreeRects::Add(const TRect& rect) {
+  // For rectangles that are not empty, "their overlap equals one of them" is containment;
+  // an empty one overlaps nothing.
+  if (!rect.IsEmpty()) {
+    for (TRect& listed : rects_) {
+      if (Contains(listed, rect)) return;
+      // A listed rectangle inside the new one takes its place; the new one is still
+      // appended below, and the repeat is dropped at the next cut.
+      if (Contains(rect, listed) && !listed.IsEmpty()) listed = rect;
+    }
+  }
+  rects_.push_back(rect);
+}
+
+T2DStock TFreeRects::Record(size_t i) const {
+  T2DStock record;
+  record.SetRect(rects_[i]);
+  if (i == 0 && firstIsSheet_) {
+    record.Count = 1;
+    record.Index = 0;
+  }
+  return record;
+}
+
+}  // namespace vexlin
