@@ -45,6 +45,8 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
   MarkBorder();
   outlineNodes_ = static_cast<size_t>(std::count_if(
       Nodes.begin(), Nodes.end(), [](const TPointunit& node) { return node.Kind == kOutline; }));
+  columnsPending_.assign(XLines.size(), 1);
+  rowsPending_.assign(YLines.size(), 1);
   // Cuts only ever grow, so the answer is known once no outline node is left uncut.
   bool changed = true;
   while (changed && outlineNodes_ > 0) {
@@ -56,16 +58,20 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
 
 void TGuillotine::CollectLines(const TPacket& packet) {
   const size_t pieces = packet.Pieces.Size();
-  xKeys_.clear();
-  yKeys_.clear();
+  xKeys_.resize(2 * pieces + 2);
+  yKeys_.resize(2 * pieces + 2);
   for (size_t i = 0; i < pieces; ++i) {
     const TRect rect = packet.Pieces[i].GetRect();
-    xKeys_.insert(xKeys_.end(), {EdgeKey(rect.Left, 2 * i), EdgeKey(rect.Right, 2 * i + 1)});
-    yKeys_.insert(yKeys_.end(), {EdgeKey(rect.Top, 2 * i), EdgeKey(rect.Bottom, 2 * i + 1)});
+    xKeys_[2 * i] = EdgeKey(rect.Left, 2 * i);
+    xKeys_[2 * i + 1] = EdgeKey(rect.Right, 2 * i + 1);
+    yKeys_[2 * i] = EdgeKey(rect.Top, 2 * i);
+    yKeys_[2 * i + 1] = EdgeKey(rect.Bottom, 2 * i + 1);
   }
   // The sheet's own edges take the two slots after the pieces.
-  xKeys_.insert(xKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Length, 2 * pieces + 1)});
-  yKeys_.insert(yKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Width, 2 * pieces + 1)});
+  xKeys_[2 * pieces] = EdgeKey(0, 2 * pieces);
+  xKeys_[2 * pieces + 1] = EdgeKey(packet.Length, 2 * pieces + 1);
+  yKeys_[2 * pieces] = EdgeKey(0, 2 * pieces);
+  yKeys_[2 * pieces + 1] = EdgeKey(packet.Width, 2 * pieces + 1);
   SortLines(xKeys_, XLines, xLineOf_);
   SortLines(yKeys_, YLines, yLineOf_);
 }
@@ -112,45 +118,60 @@ void TGuillotine::MarkBorder() {
   }
 }
 
-// One pass over the inner lines of one direction: a cut runs from one cut node to the
-// next when nothing blocks the way. A cut node whose step onwards is blocked (a piece
-// lies beyond it) ends the cut, so a cut never crosses a thin piece.
+// One pass over the inner lines of one direction that nodes were cut on since their last
+// pass: a line whose nodes stayed as they were would yield no new cut. Cuts only grow, and
+// each pass extends every cut its lines allow, so skipping those lines reaches the very cuts
+// that passes over all lines reach.
 template <bool kVertical>
 bool TGuillotine::ExtendCuts() {
+  std::vector<uint8_t>& pending = kVertical ? columnsPending_ : rowsPending_;
+  bool changed = false;
+  for (size_t line = 1; line + 1 < pending.size(); ++line) {
+    if (!pending[line]) continue;
+    pending[line] = 0;
+    changed = ExtendLine<kVertical>(line) || changed;
+  }
+  return changed;
+}
+
+// A cut runs from one cut node to the next when nothing blocks the way. A cut node whose
+// step onwards is blocked (a piece lies beyond it) ends the cut, so a cut never crosses a
+// thin piece.
+template <bool kVertical>
+bool TGuillotine::ExtendLine(size_t line) {
   const size_t columns = XLines.size();
-  const size_t lines = kVertical ? columns : YLines.size();
   const size_t steps = kVertical ? YLines.size() : columns;
   // Neighbouring nodes along a line lie this far apart in the array.
   const size_t stride = kVertical ? columns : 1;
+  std::vector<uint8_t>& crossing = kVertical ? rowsPending_ : columnsPending_;
+  TPointunit* first = &Nodes[kVertical ? line : line * columns];
+  const auto onward = [](TPointunit& node) -> uint8_t& {
+    return kVertical ? node.Down : node.Right;
+  };
   bool changed = false;
-  for (size_t line = 1; line + 1 < lines; ++line) {
-    TPointunit* first = &Nodes[kVertical ? line : line * columns];
-    const auto onward = [](TPointunit& node) -> uint8_t& {
-      return kVertical ? node.Down : node.Right;
-    };
-    bool open = false;
-    size_t start = 0;
-    for (size_t step = 0; step < steps; ++step) {
-      TPointunit& node = first[step * stride];
-      if (node.Kind == kInside || (node.Kind == kOutline && onward(node) == kBlocked)) {
-        open = false;
-      } else if (node.Kind == kCut && !open) {
-        if (onward(node) != kBlocked) {
-          start = step;
-          open = true;
-        }
-      } else if (node.Kind == kCut) {
-        for (size_t between = start + 1; between < step; ++between) {
-          TPointunit& passed = first[between * stride];
-          if (passed.Kind == kCut) continue;
-          if (passed.Kind == kOutline) --outlineNodes_;
-          passed.Kind = kCut;
-          onward(passed) = kCutStep;
-          changed = true;
-        }
+  bool open = false;
+  size_t start = 0;
+  for (size_t step = 0; step < steps; ++step) {
+    TPointunit& node = first[step * stride];
+    if (node.Kind == kInside || (node.Kind == kOutline && onward(node) == kBlocked)) {
+      open = false;
+    } else if (node.Kind == kCut && !open) {
+      if (onward(node) != kBlocked) {
         start = step;
-        open = onward(node) != kBlocked;
+        open = true;
       }
+    } else if (node.Kind == kCut) {
+      for (size_t between = start + 1; between < step; ++between) {
+        TPointunit& passed = first[between * stride];
+        if (passed.Kind == kCut) continue;
+        if (passed.Kind == kOutline) --outlineNodes_;
+        passed.Kind = kCut;
+        onward(passed) = kCutStep;
+        crossing[between] = 1;
+        changed = true;
+      }
+      start = step;
+      open = onward(node) != kBlocked;
     }
   }
   return changed;

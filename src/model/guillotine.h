@@ -30,6 +30,8 @@ class TGuillotine {
   void MarkBorder();
   template <bool kVertical>
   bool ExtendCuts();
+  template <bool kVertical>
+  bool ExtendLine(size_t line);
 
   std::vector<int32_t> XLines;
   std::vector<int32_t> YLines;
@@ -40,6 +42,9 @@ class TGuillotine {
   std::vector<uint64_t> yKeys_;
   std::vector<uint32_t> xLineOf_;
   std::vector<uint32_t> yLineOf_;
+  // The inner lines with nodes cut across them since their last pass.
+  std::vector<uint8_t> columnsPending_;
+  std::vector<uint8_t> rowsPending_;
 };
 
 }  // namespace vexlin
