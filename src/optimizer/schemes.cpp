@@ -56,11 +56,6 @@ void TSchemes::EndOffers() {
   keptCounts_.clear();
 }
 
-bool TSchemes::MayBeWithin(const TKeptKey& a, const TKeptKey& b) {
-  if (a.CountSize != b.CountSize) return true;
-  return (a.Positive & ~b.Positive) == 0 && a.Total <= b.Total;
-}
-
 TSchemes::TKeptKey TSchemes::Summary(const TPacket& layout, std::vector<int32_t>& counts) {
   TKeptKey key{
       layout.Length, layout.Width, layout.Index, counts.size(), layout.TypeCounts.Size(), 0, 0};
@@ -93,7 +88,7 @@ void TSchemes::OfferScheme(const TPacket& layout, bool guillotine, int32_t level
   freshCounts_.clear();
   TOffer offer{layout, fill, guillotine, Summary(layout, freshCounts_), std::nullopt};
   for (size_t k = Items.size(); k-- > 0;) {
-    if (!MeetKept(offer, k)) return;
+    if (MayCompete(offer.Key, keptKeys_[k]) && !MeetKept(offer, k)) return;
   }
   if (!offer.Stored && Accepts(offer)) {
     Items.push_back(layout);
@@ -109,12 +104,6 @@ bool TSchemes::Accepts(TOffer& offer) {
 
 bool TSchemes::MeetKept(TOffer& offer, size_t k) {
   const TKeptKey& key = keptKeys_[k];
-  const TKeptKey& fresh = offer.Key;
-  // Only layouts of the same sheet type and size compete.
-  if (key.Length != fresh.Length || key.Width != fresh.Width || key.Index != fresh.Index) {
-    return true;
-  }
-  if (!MayBeWithin(fresh, key) && !MayBeWithin(key, fresh)) return true;
   const TCountOrder order = CompareCounts(freshCounts_.data(), keptCounts_.data() + key.FirstCount,
                                           std::min(freshCounts_.size(), key.CountSize));
   if (order.NewWithin && order.KeptWithin) {
