@@ -3,6 +3,25 @@
 #include <array>
 
 namespace vexlin {
+namespace {
+
+// Adds rect to the list [begin, end), which has room for one more, and returns its new end.
+inline TRect* AddTo(TRect* begin, TRect* end, const TRect& rect) {
+  // For rectangles that are not empty, "their overlap equals one of them" is containment;
+  // an empty one overlaps nothing.
+  if (!rect.IsEmpty()) {
+    for (TRect* listed = begin; listed != end; ++listed) {
+      if (Contains(*listed, rect)) return end;
+      // A listed rectangle inside the new one takes its place; the new one is still
+      // appended below, and the repeat is dropped at the next cut.
+      if (Contains(rect, *listed) && !listed->IsEmpty()) *listed = rect;
+    }
+  }
+  *end = rect;
+  return end + 1;
+}
+
+}  // namespace
 
 TFreeRects& TFreeRects::operator=(const TFreeRects& source) {
   rects_ = source.rects_;
@@ -22,11 +41,16 @@ void TFreeRects::ResetToSheet(const TRect& sheet) {
 
 void TFreeRects::Cut(const TRect& cut) {
   std::swap(scratch_, rects_);
-  ClearAll();
+  firstIsSheet_ = false;
+  // Each rectangle leaves at most four strips; working in place of push_back lets the
+  // containment scans inline.
+  rects_.resize(4 * scratch_.size());
+  TRect* const begin = rects_.data();
+  TRect* end = begin;
   for (const TRect& free : scratch_) {
     const TRect overlap = Intersection(free, cut);
     if (overlap.IsEmpty()) {
-      Add(free);
+      end = AddTo(begin, end, free);
       continue;
     }
     // The largest rectangle of the free one on each side of the piece; they overlap.
@@ -35,23 +59,17 @@ void TFreeRects::Cut(const TRect& cut) {
                                          TRect{free.Left, free.Top, free.Right, overlap.Top},
                                          TRect{free.Left, overlap.Bottom, free.Right, free.Bottom}};
     for (const TRect& strip : strips) {
-      if (!strip.IsEmpty()) Add(strip);
+      if (!strip.IsEmpty()) end = AddTo(begin, end, strip);
     }
   }
+  rects_.resize(static_cast<size_t>(end - begin));
 }
 
 void TFreeRects::Add(const TRect& rect) {
-  // For rectangles that are not empty, "their overlap equals one of them" is containment;
-  // an empty one overlaps nothing.
-  if (!rect.IsEmpty()) {
-    for (TRect& listed : rects_) {
-      if (Contains(listed, rect)) return;
-      // A listed rectangle inside the new one takes its place; the new one is still
-      // appended below, and the repeat is dropped at the next cut.
-      if (Contains(rect, listed) && !listed.IsEmpty()) listed = rect;
-    }
-  }
-  rects_.push_back(rect);
+  const size_t size = rects_.size();
+  rects_.resize(size + 1);
+  TRect* const begin = rects_.data();
+  rects_.resize(static_cast<size_t>(AddTo(begin, begin + size, rect) - begin));
 }
 
 T2DStock TFreeRects::Record(size_t i) const {
