@@ -5,16 +5,22 @@
 namespace vexlin {
 namespace {
 
+// Contains without branches: the scans below test many pairs, and either answer is rare.
+inline bool Within(const TRect& outer, const TRect& inner) {
+  return (outer.Left <= inner.Left) & (outer.Top <= inner.Top) & (outer.Right >= inner.Right) &
+         (outer.Bottom >= inner.Bottom);
+}
+
 // Adds rect to the list [begin, end), which has room for one more, and returns its new end.
 inline TRect* AddTo(TRect* begin, TRect* end, const TRect& rect) {
   // For rectangles that are not empty, "their overlap equals one of them" is containment;
   // an empty one overlaps nothing.
   if (!rect.IsEmpty()) {
     for (TRect* listed = begin; listed != end; ++listed) {
-      if (Contains(*listed, rect)) return end;
+      if (Within(*listed, rect)) return end;
       // A listed rectangle inside the new one takes its place; the new one is still
       // appended below, and the repeat is dropped at the next cut.
-      if (Contains(rect, *listed) && !listed->IsEmpty()) *listed = rect;
+      if (Within(rect, *listed) && !listed->IsEmpty()) *listed = rect;
     }
   }
   *end = rect;
