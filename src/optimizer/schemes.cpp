@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/guillotine_memo.h"
 #include "model/ini_file.h"
 
 namespace vexlin {
@@ -98,7 +99,7 @@ void TSchemes::OfferScheme(const TPacket& layout, bool guillotine, int32_t level
 
 bool TSchemes::Accepts(TOffer& offer) {
   if (!offer.Guillotine) return true;
-  if (!offer.Cuttable) offer.Cuttable = guillotine_.IsGuillotine(offer.Layout);
+  if (!offer.Cuttable) offer.Cuttable = ThreadGuillotineMemo().IsGuillotine(offer.Layout);
   return *offer.Cuttable;
 }
 

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/guillotine.h"
 #include "model/packet.h"
 
 namespace vexlin {
@@ -90,8 +89,6 @@ class TSchemes {
   void MirrorItems();
   void Overwrite(size_t k, const TPacket& layout);
 
-  // Kept between offers so its arrays are reused.
-  TGuillotine guillotine_;
   bool offering_ = false;
   bool mirrorValid_ = false;
   std::vector<TKeptKey> keptKeys_;  // one per layout of Items during an offer
