@@ -95,12 +95,24 @@ void TPacket::AddPacketPieces(TPacket& block) {
 
 void TPacket::ChooseCorner(const T2DStock& part, size_t freeIndex, T2DStock& result,
                            int preferredCorner) const {
-  const TRect& free = FreeRects[freeIndex];
-  result = part;
+  const TRect free = FreeRects[freeIndex];
+  // The four placements side by side, so that one pass over the free list sums all four
+  // overlaps at once; sides clamped at zero give an empty overlap no area without a branch.
+  std::array<int32_t, 4> left, top, right, bottom;
+  for (size_t c = 0; c < 4; ++c) {
+    const TPoint origin = CornerPosition(free, part, static_cast<int>(c) + 1);
+    left[c] = origin.X;
+    top[c] = origin.Y;
+    right[c] = origin.X + part.Length;
+    bottom[c] = origin.Y + part.Width;
+  }
   std::array<int64_t, 4> scores{};
-  for (int corner = 1; corner <= 4; ++corner) {
-    result.Origin = CornerPosition(free, part, corner);
-    scores[corner - 1] = FreeOverlapArea64(result.GetRect());
+  for (const TRect& other : FreeRects) {
+    for (size_t c = 0; c < 4; ++c) {
+      const int32_t length = std::min(other.Right, right[c]) - std::max(other.Left, left[c]);
+      const int32_t width = std::min(other.Bottom, bottom[c]) - std::max(other.Top, top[c]);
+      scores[c] += int64_t{std::max(length, 0)} * std::max(width, 0);
+    }
   }
   const int64_t best = *std::min_element(scores.begin(), scores.end());
   int chosen = preferredCorner;
@@ -108,6 +120,7 @@ void TPacket::ChooseCorner(const T2DStock& part, size_t freeIndex, T2DStock& res
     chosen = 4;
     while (scores[chosen - 1] != best) --chosen;
   }
+  result = part;
   result.Origin = CornerPosition(free, part, chosen);
 }
 
