@@ -14,23 +14,35 @@ constexpr uint8_t kBlocked = 0;
 constexpr uint8_t kOpen = 1;
 constexpr uint8_t kCutStep = 2;
 
-// An edge coordinate with its slot (2i and 2i + 1: the near and far edge of piece i),
-// ordered by coordinate when sorted as one number.
-uint64_t EdgeKey(int32_t value, size_t slot) {
-  const uint32_t ordered = static_cast<uint32_t>(value) ^ 0x80000000u;
-  return (uint64_t{ordered} << 32) | slot;
+// The position of the first line not below value, by a binary search without branches in
+// its loop.
+size_t LowerBound(const std::vector<int32_t>& lines, int32_t value) {
+  if (lines.empty()) return 0;
+  const int32_t* base = lines.data();
+  size_t size = lines.size();
+  while (size > 1) {
+    const size_t half = size / 2;
+    base = base[half] < value ? base + half : base;
+    size -= half;
+  }
+  return static_cast<size_t>(base - lines.data()) + (*base < value ? 1 : 0);
 }
 
-// Sorts the edges of one axis into distinct lines and tells the line of every slot.
-void SortLines(std::vector<uint64_t>& keys, std::vector<int32_t>& lines,
+// Gathers the edges of one axis into sorted distinct lines and tells the line of every
+// edge. Edges share few distinct values, so inserting each new one where a search puts it
+// costs fewer unforeseeable branches than sorting them all.
+void SortLines(const std::vector<int32_t>& edges, std::vector<int32_t>& lines,
                std::vector<uint32_t>& lineOf) {
-  std::sort(keys.begin(), keys.end());
   lines.clear();
-  lineOf.resize(keys.size());
-  for (const uint64_t key : keys) {
-    const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(key >> 32) ^ 0x80000000u);
-    if (lines.empty() || lines.back() != value) lines.push_back(value);
-    lineOf[static_cast<uint32_t>(key)] = static_cast<uint32_t>(lines.size() - 1);
+  for (const int32_t edge : edges) {
+    const size_t position = LowerBound(lines, edge);
+    if (position == lines.size() || lines[position] != edge) {
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position), edge);
+    }
+  }
+  lineOf.resize(edges.size());
+  for (size_t slot = 0; slot < edges.size(); ++slot) {
+    lineOf[slot] = static_cast<uint32_t>(LowerBound(lines, edges[slot]));
   }
 }
 
@@ -56,24 +68,25 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
   return outlineNodes_ == 0;
 }
 
+// Slots 2i and 2i + 1 hold the near and far edge of piece i; the sheet's own edges take the
+// two slots after the pieces.
 void TGuillotine::CollectLines(const TPacket& packet) {
   const size_t pieces = packet.Pieces.Size();
-  xKeys_.resize(2 * pieces + 2);
-  yKeys_.resize(2 * pieces + 2);
+  xEdges_.resize(2 * pieces + 2);
+  yEdges_.resize(2 * pieces + 2);
   for (size_t i = 0; i < pieces; ++i) {
     const TRect rect = packet.Pieces[i].GetRect();
-    xKeys_[2 * i] = EdgeKey(rect.Left, 2 * i);
-    xKeys_[2 * i + 1] = EdgeKey(rect.Right, 2 * i + 1);
-    yKeys_[2 * i] = EdgeKey(rect.Top, 2 * i);
-    yKeys_[2 * i + 1] = EdgeKey(rect.Bottom, 2 * i + 1);
+    xEdges_[2 * i] = rect.Left;
+    xEdges_[2 * i + 1] = rect.Right;
+    yEdges_[2 * i] = rect.Top;
+    yEdges_[2 * i + 1] = rect.Bottom;
   }
-  // The sheet's own edges take the two slots after the pieces.
-  xKeys_[2 * pieces] = EdgeKey(0, 2 * pieces);
-  xKeys_[2 * pieces + 1] = EdgeKey(packet.Length, 2 * pieces + 1);
-  yKeys_[2 * pieces] = EdgeKey(0, 2 * pieces);
-  yKeys_[2 * pieces + 1] = EdgeKey(packet.Width, 2 * pieces + 1);
-  SortLines(xKeys_, XLines, xLineOf_);
-  SortLines(yKeys_, YLines, yLineOf_);
+  xEdges_[2 * pieces] = 0;
+  xEdges_[2 * pieces + 1] = packet.Length;
+  yEdges_[2 * pieces] = 0;
+  yEdges_[2 * pieces + 1] = packet.Width;
+  SortLines(xEdges_, XLines, xLineOf_);
+  SortLines(yEdges_, YLines, yLineOf_);
 }
 
 void TGuillotine::MarkPiece(size_t left, size_t top, size_t right, size_t bottom) {

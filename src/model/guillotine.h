@@ -37,9 +37,9 @@ class TGuillotine {
   std::vector<int32_t> YLines;
   std::vector<TPointunit> Nodes;  // one row per Y line, one entry per X line
   size_t outlineNodes_ = 0;       // outline nodes not yet on a cut
-  // Sorting work of CollectLines, and the line of each piece edge.
-  std::vector<uint64_t> xKeys_;
-  std::vector<uint64_t> yKeys_;
+  // The piece edges of CollectLines, and the line of each.
+  std::vector<int32_t> xEdges_;
+  std::vector<int32_t> yEdges_;
   std::vector<uint32_t> xLineOf_;
   std::vector<uint32_t> yLineOf_;
   // The inner lines with nodes cut across them since their last pass.
