@@ -11,20 +11,19 @@ inline bool Within(const TRect& outer, const TRect& inner) {
          (outer.Bottom >= inner.Bottom);
 }
 
-// Adds rect to the list [begin, end), which has room for one more, and returns its new end.
-inline TRect* AddTo(TRect* begin, TRect* end, const TRect& rect) {
+// True when a listed rectangle contains rect, which is then not to be added; listed
+// rectangles inside rect take its place on the way.
+inline bool Covered(std::vector<TRect>& list, const TRect& rect) {
   // For rectangles that are not empty, "their overlap equals one of them" is containment;
   // an empty one overlaps nothing.
-  if (!rect.IsEmpty()) {
-    for (TRect* listed = begin; listed != end; ++listed) {
-      if (Within(*listed, rect)) return end;
-      // A listed rectangle inside the new one takes its place; the new one is still
-      // appended below, and the repeat is dropped at the next cut.
-      if (Within(rect, *listed) && !listed->IsEmpty()) *listed = rect;
-    }
+  if (rect.IsEmpty()) return false;
+  for (TRect& listed : list) {
+    if (Within(listed, rect)) return true;
+    // A listed rectangle inside the new one takes its place; the new one is still
+    // appended, and the repeat is dropped at the next cut.
+    if (Within(rect, listed) && !listed.IsEmpty()) listed = rect;
   }
-  *end = rect;
-  return end + 1;
+  return false;
 }
 
 }  // namespace
@@ -47,16 +46,13 @@ void TFreeRects::ResetToSheet(const TRect& sheet) {
 
 void TFreeRects::Cut(const TRect& cut) {
   std::swap(scratch_, rects_);
-  firstIsSheet_ = false;
-  // Each rectangle leaves at most four strips; working in place of push_back lets the
-  // containment scans inline.
-  rects_.resize(4 * scratch_.size());
-  TRect* const begin = rects_.data();
-  TRect* end = begin;
+  ClearAll();
+  // Each rectangle leaves at most four strips, so no append below reallocates.
+  rects_.reserve(4 * scratch_.size());
   for (const TRect& free : scratch_) {
     const TRect overlap = Intersection(free, cut);
     if (overlap.IsEmpty()) {
-      end = AddTo(begin, end, free);
+      if (!Covered(rects_, free)) rects_.push_back(free);
       continue;
     }
     // The largest rectangle of the free one on each side of the piece; they overlap.
@@ -65,17 +61,13 @@ void TFreeRects::Cut(const TRect& cut) {
                                          TRect{free.Left, free.Top, free.Right, overlap.Top},
                                          TRect{free.Left, overlap.Bottom, free.Right, free.Bottom}};
     for (const TRect& strip : strips) {
-      if (!strip.IsEmpty()) end = AddTo(begin, end, strip);
+      if (!strip.IsEmpty() && !Covered(rects_, strip)) rects_.push_back(strip);
     }
   }
-  rects_.resize(static_cast<size_t>(end - begin));
 }
 
 void TFreeRects::Add(const TRect& rect) {
-  const size_t size = rects_.size();
-  rects_.resize(size + 1);
-  TRect* const begin = rects_.data();
-  rects_.resize(static_cast<size_t>(AddTo(begin, begin + size, rect) - begin));
+  if (!Covered(rects_, rect)) rects_.push_back(rect);
 }
 
 T2DStock TFreeRects::Record(size_t i) const {
