@@ -14,38 +14,6 @@ constexpr uint8_t kBlocked = 0;
 constexpr uint8_t kOpen = 1;
 constexpr uint8_t kCutStep = 2;
 
-// The position of the first line not below value, by a binary search without branches in
-// its loop.
-size_t LowerBound(const std::vector<int32_t>& lines, int32_t value) {
-  if (lines.empty()) return 0;
-  const int32_t* base = lines.data();
-  size_t size = lines.size();
-  while (size > 1) {
-    const size_t half = size / 2;
-    base = base[half] < value ? base + half : base;
-    size -= half;
-  }
-  return static_cast<size_t>(base - lines.data()) + (*base < value ? 1 : 0);
-}
-
-// Gathers the edges of one axis into sorted distinct lines and tells the line of every
-// edge. Edges share few distinct values, so inserting each new one where a search puts it
-// costs fewer unforeseeable branches than sorting them all.
-void SortLines(const std::vector<int32_t>& edges, std::vector<int32_t>& lines,
-               std::vector<uint32_t>& lineOf) {
-  lines.clear();
-  for (const int32_t edge : edges) {
-    const size_t position = LowerBound(lines, edge);
-    if (position == lines.size() || lines[position] != edge) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position), edge);
-    }
-  }
-  lineOf.resize(edges.size());
-  for (size_t slot = 0; slot < edges.size(); ++slot) {
-    lineOf[slot] = static_cast<uint32_t>(LowerBound(lines, edges[slot]));
-  }
-}
-
 }  // namespace
 
 bool TGuillotine::IsGuillotine(const TPacket& packet) {
@@ -85,8 +53,8 @@ void TGuillotine::CollectLines(const TPacket& packet) {
   xEdges_[2 * pieces + 1] = packet.Length;
   yEdges_[2 * pieces] = 0;
   yEdges_[2 * pieces + 1] = packet.Width;
-  SortLines(xEdges_, XLines, xLineOf_);
-  SortLines(yEdges_, YLines, yLineOf_);
+  edgeLines_.Gather(xEdges_, XLines, xLineOf_);
+  edgeLines_.Gather(yEdges_, YLines, yLineOf_);
 }
 
 void TGuillotine::MarkPiece(size_t left, size_t top, size_t right, size_t bottom) {

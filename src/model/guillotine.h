@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/edge_lines.h"
+
 namespace vexlin {
 
 class TPacket;
@@ -42,6 +44,7 @@ class TGuillotine {
   std::vector<int32_t> yEdges_;
   std::vector<uint32_t> xLineOf_;
   std::vector<uint32_t> yLineOf_;
+  TEdgeLines edgeLines_;
   // The inner lines with nodes cut across them since their last pass.
   std::vector<uint8_t> columnsPending_;
   std::vector<uint8_t> rowsPending_;
