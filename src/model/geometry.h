@@ -20,6 +20,9 @@ struct TRect {
   int32_t Bottom = 0;
 
   bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  // The sides as a record names them: Length along X, Width along Y.
+  int32_t Length() const { return Right - Left; }
+  int32_t Width() const { return Bottom - Top; }
   int64_t Area() const { return int64_t{Right - Left} * (Bottom - Top); }
 
   friend bool operator==(const TRect&, const TRect&) = default;

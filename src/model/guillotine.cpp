@@ -14,26 +14,6 @@ constexpr uint8_t kBlocked = 0;
 constexpr uint8_t kOpen = 1;
 constexpr uint8_t kCutStep = 2;
 
-// An edge coordinate with its slot (2i and 2i + 1: the near and far edge of piece i),
-// ordered by coordinate when sorted as one number.
-uint64_t EdgeKey(int32_t value, size_t slot) {
-  const uint32_t ordered = static_cast<uint32_t>(value) ^ 0x80000000u;
-  return (uint64_t{ordered} << 32) | slot;
-}
-
-// Sorts the edges of one axis into distinct lines and tells the line of every slot.
-void SortLines(std::vector<uint64_t>& keys, std::vector<int32_t>& lines,
-               std::vector<uint32_t>& lineOf) {
-  std::sort(keys.begin(), keys.end());
-  lines.clear();
-  lineOf.resize(keys.size());
-  for (const uint64_t key : keys) {
-    const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(key >> 32) ^ 0x80000000u);
-    if (lines.empty() || lines.back() != value) lines.push_back(value);
-    lineOf[static_cast<uint32_t>(key)] = static_cast<uint32_t>(lines.size() - 1);
-  }
-}
-
 }  // namespace
 
 bool TGuillotine::IsGuillotine(const TPacket& packet) {
@@ -45,6 +25,8 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
   MarkBorder();
   outlineNodes_ = static_cast<size_t>(std::count_if(
       Nodes.begin(), Nodes.end(), [](const TPointunit& node) { return node.Kind == kOutline; }));
+  columnsPending_.assign(XLines.size(), 1);
+  rowsPending_.assign(YLines.size(), 1);
   // Cuts only ever grow, so the answer is known once no outline node is left uncut.
   bool changed = true;
   while (changed && outlineNodes_ > 0) {
@@ -54,20 +36,25 @@ bool TGuillotine::IsGuillotine(const TPacket& packet) {
   return outlineNodes_ == 0;
 }
 
+// Slots 2i and 2i + 1 hold the near and far edge of piece i; the sheet's own edges take the
+// two slots after the pieces.
 void TGuillotine::CollectLines(const TPacket& packet) {
   const size_t pieces = packet.Pieces.Size();
-  xKeys_.clear();
-  yKeys_.clear();
+  xEdges_.resize(2 * pieces + 2);
+  yEdges_.resize(2 * pieces + 2);
   for (size_t i = 0; i < pieces; ++i) {
     const TRect rect = packet.Pieces[i].GetRect();
-    xKeys_.insert(xKeys_.end(), {EdgeKey(rect.Left, 2 * i), EdgeKey(rect.Right, 2 * i + 1)});
-    yKeys_.insert(yKeys_.end(), {EdgeKey(rect.Top, 2 * i), EdgeKey(rect.Bottom, 2 * i + 1)});
+    xEdges_[2 * i] = rect.Left;
+    xEdges_[2 * i + 1] = rect.Right;
+    yEdges_[2 * i] = rect.Top;
+    yEdges_[2 * i + 1] = rect.Bottom;
   }
-  // The sheet's own edges take the two slots after the pieces.
-  xKeys_.insert(xKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Length, 2 * pieces + 1)});
-  yKeys_.insert(yKeys_.end(), {EdgeKey(0, 2 * pieces), EdgeKey(packet.Width, 2 * pieces + 1)});
-  SortLines(xKeys_, XLines, xLineOf_);
-  SortLines(yKeys_, YLines, yLineOf_);
+  xEdges_[2 * pieces] = 0;
+  xEdges_[2 * pieces + 1] = packet.Length;
+  yEdges_[2 * pieces] = 0;
+  yEdges_[2 * pieces + 1] = packet.Width;
+  edgeLines_.Gather(xEdges_, XLines, xLineOf_);
+  edgeLines_.Gather(yEdges_, YLines, yLineOf_);
 }
 
 void TGuillotine::MarkPiece(size_t left, size_t top, size_t right, size_t bottom) {
@@ -112,45 +99,60 @@ void TGuillotine::MarkBorder() {
   }
 }
 
-// One pass over the inner lines of one direction: a cut runs from one cut node to the
-// next when nothing blocks the way. A cut node whose step onwards is blocked (a piece
-// lies beyond it) ends the cut, so a cut never crosses a thin piece.
+// One pass over the inner lines of one direction that nodes were cut on since their last
+// pass: a line whose nodes stayed as they were would yield no new cut. Cuts only grow, and
+// each pass extends every cut its lines allow, so skipping those lines reaches the very cuts
+// that passes over all lines reach.
 template <bool kVertical>
 bool TGuillotine::ExtendCuts() {
+  std::vector<uint8_t>& pending = kVertical ? columnsPending_ : rowsPending_;
+  bool changed = false;
+  for (size_t line = 1; line + 1 < pending.size(); ++line) {
+    if (!pending[line]) continue;
+    pending[line] = 0;
+    changed = ExtendLine<kVertical>(line) || changed;
+  }
+  return changed;
+}
+
+// A cut runs from one cut node to the next when nothing blocks the way. A cut node whose
+// step onwards is blocked (a piece lies beyond it) ends the cut, so a cut never crosses a
+// thin piece.
+template <bool kVertical>
+bool TGuillotine::ExtendLine(size_t line) {
   const size_t columns = XLines.size();
-  const size_t lines = kVertical ? columns : YLines.size();
   const size_t steps = kVertical ? YLines.size() : columns;
   // Neighbouring nodes along a line lie this far apart in the array.
   const size_t stride = kVertical ? columns : 1;
+  std::vector<uint8_t>& crossing = kVertical ? rowsPending_ : columnsPending_;
+  TPointunit* first = &Nodes[kVertical ? line : line * columns];
+  const auto onward = [](TPointunit& node) -> uint8_t& {
+    return kVertical ? node.Down : node.Right;
+  };
   bool changed = false;
-  for (size_t line = 1; line + 1 < lines; ++line) {
-    TPointunit* first = &Nodes[kVertical ? line : line * columns];
-    const auto onward = [](TPointunit& node) -> uint8_t& {
-      return kVertical ? node.Down : node.Right;
-    };
-    bool open = false;
-    size_t start = 0;
-    for (size_t step = 0; step < steps; ++step) {
-      TPointunit& node = first[step * stride];
-      if (node.Kind == kInside || (node.Kind == kOutline && onward(node) == kBlocked)) {
-        open = false;
-      } else if (node.Kind == kCut && !open) {
-        if (onward(node) != kBlocked) {
-          start = step;
-          open = true;
-        }
-      } else if (node.Kind == kCut) {
-        for (size_t between = start + 1; between < step; ++between) {
-          TPointunit& passed = first[between * stride];
-          if (passed.Kind == kCut) continue;
-          if (passed.Kind == kOutline) --outlineNodes_;
-          passed.Kind = kCut;
-          onward(passed) = kCutStep;
-          changed = true;
-        }
+  bool open = false;
+  size_t start = 0;
+  for (size_t step = 0; step < steps; ++step) {
+    TPointunit& node = first[step * stride];
+    if (node.Kind == kInside || (node.Kind == kOutline && onward(node) == kBlocked)) {
+      open = false;
+    } else if (node.Kind == kCut && !open) {
+      if (onward(node) != kBlocked) {
         start = step;
-        open = onward(node) != kBlocked;
+        open = true;
       }
+    } else if (node.Kind == kCut) {
+      for (size_t between = start + 1; between < step; ++between) {
+        TPointunit& passed = first[between * stride];
+        if (passed.Kind == kCut) continue;
+        if (passed.Kind == kOutline) --outlineNodes_;
+        passed.Kind = kCut;
+        onward(passed) = kCutStep;
+        crossing[between] = 1;
+        changed = true;
+      }
+      start = step;
+      open = onward(node) != kBlocked;
     }
   }
   return changed;

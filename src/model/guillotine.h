@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/edge_lines.h"
+
 namespace vexlin {
 
 class TPacket;
@@ -30,16 +32,22 @@ class TGuillotine {
   void MarkBorder();
   template <bool kVertical>
   bool ExtendCuts();
+  template <bool kVertical>
+  bool ExtendLine(size_t line);
 
   std::vector<int32_t> XLines;
   std::vector<int32_t> YLines;
   std::vector<TPointunit> Nodes;  // one row per Y line, one entry per X line
   size_t outlineNodes_ = 0;       // outline nodes not yet on a cut
-  // Sorting work of CollectLines, and the line of each piece edge.
-  std::vector<uint64_t> xKeys_;
-  std::vector<uint64_t> yKeys_;
+  // The piece edges of CollectLines, and the line of each.
+  std::vector<int32_t> xEdges_;
+  std::vector<int32_t> yEdges_;
   std::vector<uint32_t> xLineOf_;
   std::vector<uint32_t> yLineOf_;
+  TEdgeLines edgeLines_;
+  // The inner lines with nodes cut across them since their last pass.
+  std::vector<uint8_t> columnsPending_;
+  std::vector<uint8_t> rowsPending_;
 };
 
 }  // namespace vexlin

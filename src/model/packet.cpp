@@ -22,8 +22,13 @@ TPoint CornerPosition(const TRect& free, const T2DStock& part, int corner) {
   }
 }
 
-bool FitsIn(const T2DStock& free, int32_t length, int32_t width) {
-  return free.Length >= length && free.Width >= width;
+// As T2DStock::GrossArea of the rectangle's record.
+double RectArea(const TRect& rect) {
+  return static_cast<double>(rect.Length()) * static_cast<double>(rect.Width());
+}
+
+bool FitsIn(const TRect& free, int32_t length, int32_t width) {
+  return free.Length() >= length && free.Width() >= width;
 }
 
 }  // namespace
@@ -37,78 +42,26 @@ TPacket::TPacket(const TPanels& demand) : TPacket() {
   for (T2DStock& entry : TypeCounts) entry.Count = 0;
 }
 
-TPacket::TPacket(const TPacket& source)
-    : T2DStock(source),
-      TypeCounts(source.TypeCounts),
-      Pieces(source.Pieces),
-      FreeRects(source.FreeRects) {}
-
-TPacket& TPacket::operator=(const TPacket& source) {
-  if (this != &source) AssignPacket(source);
-  return *this;
-}
-
 void TPacket::AssignPacket(const TPacket& source) {
-  ScratchRects.ClearAll();
-  T2DStock::operator=(source);
-  TypeCounts = source.TypeCounts;
-  Pieces = source.Pieces;
-  FreeRects = source.FreeRects;
+  *this = source;
 }
 
 void TPacket::ClearPacket() {
   for (T2DStock& entry : TypeCounts) entry.Count = 0;
   ResetFreeSpace();
   Pieces.ClearAll();
-  ScratchRects.ClearAll();
 }
 
 void TPacket::ResetFreeSpace() {
-  FreeRects.ClearAll();
-  T2DStock whole;
-  whole.Origin = Origin;
-  whole.Length = Length;
-  whole.Width = Width;
-  whole.Count = 1;
-  whole.Index = 0;
-  FreeRects.AddCopy(whole);
+  FreeRects.ResetToSheet(GetRect());
 }
 
 void TPacket::CutFreeSpace(const T2DStock& piece) {
-  std::swap(ScratchRects, FreeRects);
-  FreeRects.ClearAll();
-  const TRect cut = piece.GetRect();
-  for (const T2DStock& scratch : ScratchRects) {
-    const TRect free = scratch.GetRect();
-    const TRect overlap = Intersection(free, cut);
-    if (overlap.IsEmpty()) {
-      AddFreeRect(free);
-      continue;
-    }
-    // The largest rectangle of the free one on each side of the piece; they overlap.
-    const std::array<TRect, 4> strips = {TRect{free.Left, free.Top, overlap.Left, free.Bottom},
-                                         TRect{overlap.Right, free.Top, free.Right, free.Bottom},
-                                         TRect{free.Left, free.Top, free.Right, overlap.Top},
-                                         TRect{free.Left, overlap.Bottom, free.Right, free.Bottom}};
-    for (const TRect& strip : strips) {
-      if (!strip.IsEmpty()) AddFreeRect(strip);
-    }
-  }
+  FreeRects.Cut(piece.GetRect());
 }
 
 void TPacket::AddFreeRect(const TRect& rect) {
-  // For rectangles that are not empty, "their overlap equals one of them" is containment;
-  // an empty one overlaps nothing.
-  if (!rect.IsEmpty()) {
-    for (T2DStock& listed : FreeRects) {
-      const TRect other = listed.GetRect();
-      if (Contains(other, rect)) return;
-      // A listed rectangle inside the new one takes its place; the new one is still
-      // appended below, and the repeat is dropped at the next cut.
-      if (Contains(rect, other) && !other.IsEmpty()) listed.SetRect(rect);
-    }
-  }
-  FreeRects.AddRect(rect);
+  FreeRects.Add(rect);
 }
 
 void TPacket::RebuildFreeSpace() {
@@ -142,12 +95,24 @@ void TPacket::AddPacketPieces(TPacket& block) {
 
 void TPacket::ChooseCorner(const T2DStock& part, size_t freeIndex, T2DStock& result,
                            int preferredCorner) const {
-  const TRect free = FreeRects[freeIndex].GetRect();
-  result = part;
+  const TRect free = FreeRects[freeIndex];
+  // The four placements side by side, so that one pass over the free list sums all four
+  // overlaps at once; sides clamped at zero give an empty overlap no area without a branch.
+  std::array<int32_t, 4> left, top, right, bottom;
+  for (size_t c = 0; c < 4; ++c) {
+    const TPoint origin = CornerPosition(free, part, static_cast<int>(c) + 1);
+    left[c] = origin.X;
+    top[c] = origin.Y;
+    right[c] = origin.X + part.Length;
+    bottom[c] = origin.Y + part.Width;
+  }
   std::array<int64_t, 4> scores{};
-  for (int corner = 1; corner <= 4; ++corner) {
-    result.Origin = CornerPosition(free, part, corner);
-    scores[corner - 1] = FreeOverlapArea64(result.GetRect());
+  for (const TRect& other : FreeRects) {
+    for (size_t c = 0; c < 4; ++c) {
+      const int32_t length = std::min(other.Right, right[c]) - std::max(other.Left, left[c]);
+      const int32_t width = std::min(other.Bottom, bottom[c]) - std::max(other.Top, top[c]);
+      scores[c] += int64_t{std::max(length, 0)} * std::max(width, 0);
+    }
   }
   const int64_t best = *std::min_element(scores.begin(), scores.end());
   int chosen = preferredCorner;
@@ -155,6 +120,7 @@ void TPacket::ChooseCorner(const T2DStock& part, size_t freeIndex, T2DStock& res
     chosen = 4;
     while (scores[chosen - 1] != best) --chosen;
   }
+  result = part;
   result.Origin = CornerPosition(free, part, chosen);
 }
 
@@ -169,7 +135,7 @@ void TPacket::PlaceAtCorner(T2DStock& part, size_t freeIndex, int preferredCorne
 }
 
 bool TPacket::NoRoomFor(const T2DStock& part) const {
-  for (const T2DStock& free : FreeRects) {
+  for (const TRect& free : FreeRects) {
     if (FitsIn(free, part.Length, part.Width)) return false;
     if (part.Rotatable && FitsIn(free, part.Width, part.Length)) return false;
   }
@@ -205,12 +171,11 @@ void TPacket::JoinPackets(bool vertical, const TPacket& a, const TPacket& b) {
 
 void TPacket::Transpose() {
   Turn();
-  for (TPanels* list : {&Pieces, &FreeRects}) {
-    for (T2DStock& record : *list) {
-      record.Origin = TPoint{record.Origin.Y, record.Origin.X};
-      record.Turn();
-    }
+  for (T2DStock& piece : Pieces) {
+    piece.Origin = TPoint{piece.Origin.Y, piece.Origin.X};
+    piece.Turn();
   }
+  for (TRect& free : FreeRects) free = TRect{free.Top, free.Left, free.Bottom, free.Right};
 }
 
 void TPacket::ShrinkLengths(int32_t d) {
@@ -272,8 +237,8 @@ double TPacket::LayoutScore(bool costMode, double x) const {
 
 int64_t TPacket::FreeOverlapArea64(const TRect& rect) const {
   int64_t sum = 0;
-  for (const T2DStock& free : FreeRects) {
-    const TRect overlap = Intersection(free.GetRect(), rect);
+  for (const TRect& free : FreeRects) {
+    const TRect overlap = Intersection(free, rect);
     if (!overlap.IsEmpty()) sum += overlap.Area();
   }
   return sum;
@@ -285,13 +250,13 @@ double TPacket::FreeOverlapArea(const T2DStock& rect) const {
 
 double TPacket::LargestFreeArea() const {
   double largest = 0.0;
-  for (const T2DStock& free : FreeRects) largest = std::max(largest, free.GrossArea());
+  for (const TRect& free : FreeRects) largest = std::max(largest, RectArea(free));
   return largest;
 }
 
 double TPacket::TotalFreeArea() const {
   double total = 0.0;
-  for (const T2DStock& free : FreeRects) total += free.GrossArea();
+  for (const TRect& free : FreeRects) total += RectArea(free);
   return total;
 }
 

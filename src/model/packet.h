@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/free_rects.h"
 #include "model/panels.h"
 #include "model/stock2d.h"
 
@@ -16,17 +17,16 @@ class TIniFile;
 // maximal free rectangles, in an order the search depends on.
 class TPacket : public T2DStock {
  public:
-  TPanels ScratchRects;  // the free rectangles before the last cut
-  TPanels TypeCounts;    // pieces per part type, aligned with the demand list
+  TPanels TypeCounts;  // pieces per part type, aligned with the demand list
   TPanels Pieces;
-  TPanels FreeRects;
+  TFreeRects FreeRects;
 
   // An empty packet with one 0 x 0 free rectangle.
   TPacket();
   // As TPacket(), with a zero count per entry of the demand list.
   explicit TPacket(const TPanels& demand);
-  TPacket(const TPacket& source);
-  TPacket& operator=(const TPacket& source);
+  TPacket(const TPacket&) = default;
+  TPacket& operator=(const TPacket&) = default;
   TPacket(TPacket&&) = default;
   TPacket& operator=(TPacket&&) = default;
 

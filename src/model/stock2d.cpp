@@ -79,10 +79,6 @@ int32_t T2DStock::NetWidth() const {
   return Width - BladeWidth;
 }
 
-double T2DStock::GrossArea() const {
-  return static_cast<double>(Length) * static_cast<double>(Width);
-}
-
 double T2DStock::NetArea() const {
   return static_cast<double>(NetLength()) * static_cast<double>(NetWidth());
 }

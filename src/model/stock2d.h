@@ -55,7 +55,7 @@ class T2DStock {
 
   int32_t NetLength() const;
   int32_t NetWidth() const;
-  double GrossArea() const;
+  double GrossArea() const { return static_cast<double>(Length) * static_cast<double>(Width); }
   double NetArea() const;
   // Net area, of the inscribed ellipse for a disc.
   double ShapeArea() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/guillotine_memo.h"
 #include "model/ini_file.h"
 
 namespace vexlin {
@@ -56,11 +57,6 @@ void TSchemes::EndOffers() {
   keptCounts_.clear();
 }
 
-bool TSchemes::MayBeWithin(const TKeptKey& a, const TKeptKey& b) {
-  if (a.CountSize != b.CountSize) return true;
-  return (a.Positive & ~b.Positive) == 0 && a.Total <= b.Total;
-}
-
 TSchemes::TKeptKey TSchemes::Summary(const TPacket& layout, std::vector<int32_t>& counts) {
   TKeptKey key{
       layout.Length, layout.Width, layout.Index, counts.size(), layout.TypeCounts.Size(), 0, 0};
@@ -93,7 +89,7 @@ void TSchemes::OfferScheme(const TPacket& layout, bool guillotine, int32_t level
   freshCounts_.clear();
   TOffer offer{layout, fill, guillotine, Summary(layout, freshCounts_), std::nullopt};
   for (size_t k = Items.size(); k-- > 0;) {
-    if (!MeetKept(offer, k)) return;
+    if (MayCompete(offer.Key, keptKeys_[k]) && !MeetKept(offer, k)) return;
   }
   if (!offer.Stored && Accepts(offer)) {
     Items.push_back(layout);
@@ -103,18 +99,12 @@ void TSchemes::OfferScheme(const TPacket& layout, bool guillotine, int32_t level
 
 bool TSchemes::Accepts(TOffer& offer) {
   if (!offer.Guillotine) return true;
-  if (!offer.Cuttable) offer.Cuttable = guillotine_.IsGuillotine(offer.Layout);
+  if (!offer.Cuttable) offer.Cuttable = ThreadGuillotineMemo().IsGuillotine(offer.Layout);
   return *offer.Cuttable;
 }
 
 bool TSchemes::MeetKept(TOffer& offer, size_t k) {
   const TKeptKey& key = keptKeys_[k];
-  const TKeptKey& fresh = offer.Key;
-  // Only layouts of the same sheet type and size compete.
-  if (key.Length != fresh.Length || key.Width != fresh.Width || key.Index != fresh.Index) {
-    return true;
-  }
-  if (!MayBeWithin(fresh, key) && !MayBeWithin(key, fresh)) return true;
   const TCountOrder order = CompareCounts(freshCounts_.data(), keptCounts_.data() + key.FirstCount,
                                           std::min(freshCounts_.size(), key.CountSize));
   if (order.NewWithin && order.KeptWithin) {

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/guillotine.h"
 #include "model/packet.h"
 
 namespace vexlin {
@@ -69,19 +68,27 @@ class TSchemes {
   };
 
   bool Accepts(TOffer& offer);
-  // Compares the offer with kept layout k; false when that ends the offer.
+  // Compares the offer with kept layout k, a rival by MayCompete; false when that ends the
+  // offer.
   bool MeetKept(TOffer& offer, size_t k);
   void ReplaceDominated(TOffer& offer, size_t k);
   // False when the counts of a cannot all be at most those of b.
-  static bool MayBeWithin(const TKeptKey& a, const TKeptKey& b);
+  static bool MayBeWithin(const TKeptKey& a, const TKeptKey& b) {
+    if (a.CountSize != b.CountSize) return true;
+    return (a.Positive & ~b.Positive) == 0 && a.Total <= b.Total;
+  }
+  // False when the two layouts leave each other alone: other sheets, or neither's counts
+  // within the other's. Most kept layouts fail this, so it is tested inline.
+  static bool MayCompete(const TKeptKey& a, const TKeptKey& b) {
+    return a.Length == b.Length && a.Width == b.Width && a.Index == b.Index &&
+           (MayBeWithin(a, b) || MayBeWithin(b, a));
+  }
   // Appends the layout's counts to counts and describes them.
   static TKeptKey Summary(const TPacket& layout, std::vector<int32_t>& counts);
   TKeptKey Mirror(const TPacket& layout) { return Summary(layout, keptCounts_); }
   void MirrorItems();
   void Overwrite(size_t k, const TPacket& layout);
 
-  // Kept between offers so its arrays are reused.
-  TGuillotine guillotine_;
   bool offering_ = false;
   bool mirrorValid_ = false;
   std::vector<TKeptKey> keptKeys_;  // one per layout of Items during an offer

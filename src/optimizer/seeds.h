@@ -74,8 +74,8 @@ class TSeeds {
     std::vector<size_t> NextLower;      // the next group with a smaller MinOtherSide
     mutable std::vector<TKnownPosition> Known;
 
-    int32_t Side(const T2DStock& free) const { return ByLength ? free.Length : free.Width; }
-    int32_t OtherSide(const T2DStock& free) const { return ByLength ? free.Width : free.Length; }
+    int32_t Side(const TRect& free) const { return ByLength ? free.Length() : free.Width(); }
+    int32_t OtherSide(const TRect& free) const { return ByLength ? free.Width() : free.Length(); }
     // The first group whose key is at most key, as the index itself finds it.
     size_t FindPosition(int32_t key) const;
     size_t SearchPosition(int32_t key) const;

@@ -270,14 +270,14 @@ void TSeeds::WalkGroups(const TCallIndex& reduced, size_t g, size_t freeRect,
 
 void TSeeds::ScanGroup(const TCallIndex& reduced, size_t group, size_t freeRect,
                        TBestSeed& best) const {
-  const T2DStock& free = workSheet_.FreeRects[freeRect];
+  const TRect& free = workSheet_.FreeRects[freeRect];
   const int32_t side = reduced.Side(free);
   // Every seed of a group has the group's key as its side.
   const double fill = static_cast<double>(reduced.Keys[group]) / side * 100;
   for (size_t i = reduced.Begin[group]; i < reduced.Begin[group + 1]; ++i) {
     const auto n = static_cast<size_t>(reduced.Seeds[i]);
     const TSeedShape& shape = shapes_[n];
-    if (shape.Length > free.Length || shape.Width > free.Width) continue;
+    if (shape.Length > free.Length() || shape.Width > free.Width()) continue;
     if (!SeedCountsWithin(n, remaining_)) continue;
     const double gain = fill - best.Fill;
     if (gain > 1 || (std::fabs(gain) <= 1 && SparseCountsAbove(n, best.Seed))) {

@@ -20,8 +20,8 @@ struct TScore {
   Int128 Sides = 1;
 };
 
-TScore ScoreOf(const T2DStock& rect) {
-  return TScore{Int128{rect.Length} * rect.Width, Int128{rect.Length} + rect.Width};
+TScore ScoreOf(const TRect& rect) {
+  return TScore{Int128{rect.Length()} * rect.Width(), Int128{rect.Length()} + rect.Width()};
 }
 
 bool Above(const TScore& a, const TScore& b) {
@@ -41,7 +41,7 @@ class TOffcutMaker {
         if (guillotine_ && AnyAreaLeft()) TakeRemainingInOrder();
         return;
       }
-      PlaceAndName(layout_.FreeRects[choice]);
+      PlaceAndName(layout_.FreeRects.Record(choice));
     }
   }
 
@@ -52,7 +52,7 @@ class TOffcutMaker {
     for (size_t i = 0; i < layout_.FreeRects.Size(); ++i) {
       const TScore score = ScoreOf(layout_.FreeRects[i]);
       if (!Above(score, best)) continue;
-      if (guillotine_ && !KeepsCuttable(layout_.FreeRects[i])) continue;
+      if (guillotine_ && !KeepsCuttable(layout_.FreeRects.Record(i))) continue;
       choice = i;
       best = score;
     }
@@ -61,7 +61,7 @@ class TOffcutMaker {
 
   // Remnants without area are nothing to cut, whatever the cutting mode.
   bool AnyAreaLeft() const {
-    for (const T2DStock& rect : layout_.FreeRects) {
+    for (const TRect& rect : layout_.FreeRects) {
       if (Above(ScoreOf(rect), TScore{})) return true;
     }
     return false;
@@ -77,7 +77,7 @@ class TOffcutMaker {
   void TakeRemainingInOrder() {
     const size_t count = layout_.FreeRects.Size();
     for (size_t i = 0; i < count && i < layout_.FreeRects.Size(); ++i) {
-      PlaceAndName(layout_.FreeRects[0]);
+      PlaceAndName(layout_.FreeRects.Record(0));
     }
   }
 

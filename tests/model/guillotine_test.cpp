@@ -52,6 +52,29 @@ TEST(Guillotine, CutsRepeatUntilStableSoAHorizontalFirstCutIsFound) {
       Layout(100, 100, {{0, 0, 50, 100}, {50, 0, 50, 40}, {50, 40, 50, 60}})));
 }
 
+TEST(Guillotine, NestedCutsAlternateOverSeveralPasses) {
+  // Each cut runs between two cuts of the pass before: x = 60, y = 60, x = 30, y = 30,
+  // then x = 15 inside the lower left corner.
+  TGuillotine analyser;
+  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100,
+                                           {{60, 0, 40, 100},
+                                            {0, 60, 60, 40},
+                                            {30, 0, 30, 60},
+                                            {0, 0, 30, 30},
+                                            {0, 30, 15, 30},
+                                            {15, 30, 15, 30}})));
+  // The same nest around a pinwheel stays uncuttable however many passes run.
+  EXPECT_FALSE(analyser.IsGuillotine(Layout(100, 100,
+                                            {{60, 0, 40, 100},
+                                             {0, 60, 60, 40},
+                                             {30, 0, 30, 60},
+                                             {0, 0, 30, 30},
+                                             {0, 30, 20, 10},
+                                             {20, 30, 10, 20},
+                                             {10, 50, 20, 10},
+                                             {0, 40, 10, 20}})));
+}
+
 TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
   // Below a legal cut at y = 40 lies a pinwheel whose top arm (0..70 x 40..50) is crossed
   // by the grid line x = 30. Running a cut on down x = 30 through that arm would wrongly

@@ -35,7 +35,7 @@ T2DStock Part(int32_t x, int32_t y, int32_t length, int32_t width, int32_t type 
 
 std::vector<TRect> FreeRects(const TPacket& packet) {
   std::vector<TRect> rects;
-  for (const T2DStock& free : packet.FreeRects) rects.push_back(free.GetRect());
+  for (const TRect& free : packet.FreeRects) rects.push_back(free);
   return rects;
 }
 
@@ -48,8 +48,8 @@ std::vector<TPoint> Origins(const TPanels& list) {
 TEST(PacketFreeSpace, NewPacketHasOneEmptyFreeRectangle) {
   const TPacket packet;
   EXPECT_EQ(FreeRects(packet), (std::vector<TRect>{{0, 0, 0, 0}}));
-  EXPECT_EQ(packet.FreeRects[0].Count, 1);
-  EXPECT_EQ(packet.FreeRects[0].Index, 0);
+  EXPECT_EQ(packet.FreeRects.Record(0).Count, 1);
+  EXPECT_EQ(packet.FreeRects.Record(0).Index, 0);
 }
 
 TEST(PacketFreeSpace, CornerPlacementLeavesRightThenBottomStrip) {
@@ -262,7 +262,7 @@ TEST(PacketCopy, ClearAndCopyKeepTheListsApart) {
   sheet.PlacePart(Part(0, 0, 300, 200));
   TPacket copy(sheet);
   EXPECT_EQ(copy.Pieces.Size(), 1u);
-  EXPECT_TRUE(copy.ScratchRects.Empty());
+  EXPECT_EQ(FreeRects(copy), FreeRects(sheet));
   sheet.ClearPacket();
   EXPECT_TRUE(sheet.Pieces.Empty());
   EXPECT_EQ(sheet.TotalCount(), 0);

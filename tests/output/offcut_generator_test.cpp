@@ -161,7 +161,7 @@ TEST(GenerateOffcutParts, GuillotineFallbackTakesRemnantsInListOrder) {
                                     {"ZEROOFFCUT_2", {510, 0, 520, 500}},
                                 }));
   ASSERT_EQ(layout.FreeRects.Size(), 1u);
-  EXPECT_EQ(layout.FreeRects[0].GetRect(), (TRect{210, 200, 310, 300}));
+  EXPECT_EQ(layout.FreeRects[0], (TRect{210, 200, 310, 300}));
 }
 
 }  // namespace
