@@ -2,36 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "model/packet.h"
+#include "support/piece_layout.h"
 
 namespace vexlin {
 namespace {
 
-// A sheet with pieces given as {x, y, length, width}.
-TPacket Layout(int32_t length, int32_t width, std::initializer_list<TRect> pieces) {
-  TPacket sheet;
-  sheet.SetLength(length).SetWidth(width);
-  for (const TRect& p : pieces) {
-    T2DStock piece;
-    piece.SetOrigin({p.Left, p.Top}).SetLength(p.Right).SetWidth(p.Bottom);
-    sheet.Pieces.AddCopy(piece);
-  }
-  return sheet;
-}
-
 TEST(Guillotine, EmptyAndSinglePieceLayoutsAreCuttable) {
   TGuillotine analyser;
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {})));
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{0, 0, 30, 20}})));
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{40, 40, 20, 20}})));
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100, {{0, 0, 100, 100}})));
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100, {})));
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100, {{0, 0, 30, 20}})));
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100, {{40, 40, 20, 20}})));
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100, {{0, 0, 100, 100}})));
 }
 
 TEST(Guillotine, RowsOfEqualHeightAreCuttable) {
   TGuillotine analyser;
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(
       100, 50,
       {{0, 0, 30, 20}, {30, 0, 30, 20}, {60, 0, 40, 20}, {0, 20, 50, 20}, {50, 20, 45, 20}})));
 }
@@ -39,7 +26,7 @@ TEST(Guillotine, RowsOfEqualHeightAreCuttable) {
 TEST(Guillotine, PinwheelIsNotCuttable) {
   TGuillotine analyser;
   EXPECT_FALSE(analyser.IsGuillotine(
-      Layout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}})));
+      PieceLayout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}})));
 }
 
 TEST(Guillotine, CutsRepeatUntilStableSoAHorizontalFirstCutIsFound) {
@@ -47,16 +34,16 @@ TEST(Guillotine, CutsRepeatUntilStableSoAHorizontalFirstCutIsFound) {
   // full-width top piece is made.
   TGuillotine analyser;
   EXPECT_TRUE(analyser.IsGuillotine(
-      Layout(100, 100, {{0, 0, 100, 50}, {0, 50, 40, 50}, {40, 50, 60, 50}})));
+      PieceLayout(100, 100, {{0, 0, 100, 50}, {0, 50, 40, 50}, {40, 50, 60, 50}})));
   EXPECT_TRUE(analyser.IsGuillotine(
-      Layout(100, 100, {{0, 0, 50, 100}, {50, 0, 50, 40}, {50, 40, 50, 60}})));
+      PieceLayout(100, 100, {{0, 0, 50, 100}, {50, 0, 50, 40}, {50, 40, 50, 60}})));
 }
 
 TEST(Guillotine, NestedCutsAlternateOverSeveralPasses) {
   // Each cut runs between two cuts of the pass before: x = 60, y = 60, x = 30, y = 30,
   // then x = 15 inside the lower left corner.
   TGuillotine analyser;
-  EXPECT_TRUE(analyser.IsGuillotine(Layout(100, 100,
+  EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100,
                                            {{60, 0, 40, 100},
                                             {0, 60, 60, 40},
                                             {30, 0, 30, 60},
@@ -64,7 +51,7 @@ TEST(Guillotine, NestedCutsAlternateOverSeveralPasses) {
                                             {0, 30, 15, 30},
                                             {15, 30, 15, 30}})));
   // The same nest around a pinwheel stays uncuttable however many passes run.
-  EXPECT_FALSE(analyser.IsGuillotine(Layout(100, 100,
+  EXPECT_FALSE(analyser.IsGuillotine(PieceLayout(100, 100,
                                             {{60, 0, 40, 100},
                                              {0, 60, 60, 40},
                                              {30, 0, 30, 60},
@@ -80,7 +67,7 @@ TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
   // by the grid line x = 30. Running a cut on down x = 30 through that arm would wrongly
   // free the pinwheel.
   TGuillotine analyser;
-  EXPECT_FALSE(analyser.IsGuillotine(Layout(100, 100,
+  EXPECT_FALSE(analyser.IsGuillotine(PieceLayout(100, 100,
                                             {{0, 0, 30, 40},
                                              {30, 0, 70, 40},
                                              {0, 40, 70, 10},
@@ -92,8 +79,8 @@ TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
 TEST(Guillotine, AnalyserIsReusable) {
   TGuillotine analyser;
   const TPacket pinwheel =
-      Layout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}});
-  const TPacket rows = Layout(30, 30, {{0, 0, 30, 10}, {0, 10, 30, 10}});
+      PieceLayout(30, 30, {{0, 0, 20, 10}, {20, 0, 10, 20}, {10, 20, 20, 10}, {0, 10, 10, 20}});
+  const TPacket rows = PieceLayout(30, 30, {{0, 0, 30, 10}, {0, 10, 30, 10}});
   EXPECT_FALSE(analyser.IsGuillotine(pinwheel));
   EXPECT_TRUE(analyser.IsGuillotine(rows));
   EXPECT_FALSE(analyser.IsGuillotine(pinwheel));

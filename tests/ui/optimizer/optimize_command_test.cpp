@@ -6,6 +6,7 @@
 #include "input/ui/string_grid.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
+#include "support/window_driving.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
@@ -16,10 +17,6 @@ constexpr const char* kSheets = "[SHEET1]\nLABEL=Board\nLENGTH=2440\nWIDTH=1220\
 constexpr const char* kParts =
     "[PART1]\nLABEL=Door\nLENGTH=700\nWIDTH=400\nQTY=6\n"
     "[PART2]\nLABEL=Shelf\nLENGTH=560\nWIDTH=300\nROTATE=n\nQTY=4\n";
-
-void StartOptimize(TSDIAppForm& window) {
-  window.findChild<QAction*>("StartOptimize")->trigger();
-}
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "model/stock2d.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/report_tab.h"
+#include "support/window_driving.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
@@ -32,13 +33,6 @@ constexpr const char* kOptions = "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\nWIDTH_EDG
 
 const QColor kOffcutColour(0, 255, 0);  // the default offcut colour option
 
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(name);
-  if (child == nullptr) qFatal("no child %s", name);
-  return *child;
-}
-
 QString Text(TSDIAppForm& window, const char* label) {
   return Child<QLabel>(window.LayoutTab(), label).text();
 }
@@ -51,19 +45,8 @@ QComboBox& LayoutList(TSDIAppForm& window) {
   return Child<QComboBox>(window.LayoutTab(), "ComboBoxLayoutList");
 }
 
-void StartOptimize(TSDIAppForm& window) {
-  window.findChild<QAction*>("StartOptimize")->trigger();
-}
-
 TSDIAppForm& OpenJob(TWindowFixture& fixture) {
-  fixture.Write("default.sht", kSheets);
-  fixture.Write("default.prt", kParts);
-  fixture.Write("default.opt", kOptions);
-  TSDIAppForm& window = fixture.Open();
-  window.resize(1000, 700);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
-  return window;
+  return OpenShownJob(fixture, kSheets, kParts, kOptions);
 }
 
 int PixelsOf(QWidget& widget, const QColor& colour) {

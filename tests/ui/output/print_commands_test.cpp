@@ -9,6 +9,7 @@
 #include "input/ui/configure_tab.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
+#include "support/window_driving.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
@@ -27,31 +28,13 @@ constexpr const char* kEmpty = "Layout is empty, please optimize first.";
 constexpr const char* kPrintButtons[] = {"ButtonPrintAll", "ButtonPrintCurrentPage",
                                          "ButtonPrintReport"};
 
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(name);
-  if (child == nullptr) qFatal("no child %s", name);
-  return *child;
-}
-
-void Click(TSDIAppForm& window, const char* button) {
-  QTest::mouseClick(&Child<QPushButton>(window.LayoutTab(), button), Qt::LeftButton);
-}
-
 TSDIAppForm& OpenJob(TWindowFixture& fixture) {
-  fixture.Write("default.sht", kSheets);
-  fixture.Write("default.prt", kParts);
-  fixture.Write("default.opt", kOptions);
-  TSDIAppForm& window = fixture.Open();
-  window.resize(1000, 700);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
-  return window;
+  return OpenShownJob(fixture, kSheets, kParts, kOptions);
 }
 
 TSDIAppForm& RunJob(TWindowFixture& fixture) {
   TSDIAppForm& window = OpenJob(fixture);
-  window.findChild<QAction*>("StartOptimize")->trigger();
+  StartOptimize(window);
   if (window.Engine().BestResult.Size() != 3) qFatal("the job did not give three layouts");
   return window;
 }
@@ -100,7 +83,7 @@ class PrintCommandsTest : public QObject {
     for (const char* button : kPrintButtons) {
       const QString pdf = PrintToFile(fixture, QString(button) + ".pdf");
       fixture.Services.Messages.clear();
-      Click(window, button);
+      ClickLayoutButton(window, button);
       QCOMPARE(fixture.Services.Messages, QStringList{kEmpty});
       QVERIFY(!QFile::exists(pdf));
     }
@@ -110,7 +93,7 @@ class PrintCommandsTest : public QObject {
     TWindowFixture fixture;
     TSDIAppForm& window = RunJob(fixture);
     const QString pdf = PrintToFile(fixture, "all.pdf");
-    Click(window, "ButtonPrintAll");
+    ClickLayoutButton(window, "ButtonPrintAll");
     QVERIFY(fixture.Services.Messages.isEmpty());
     QCOMPARE(PageCount(pdf), 1 + 3);
   }
@@ -120,7 +103,7 @@ class PrintCommandsTest : public QObject {
     TSDIAppForm& window = RunJob(fixture);
     for (const char* button : {"ButtonPrintCurrentPage", "ButtonPrintReport"}) {
       const QString pdf = PrintToFile(fixture, QString(button) + ".pdf");
-      Click(window, button);
+      ClickLayoutButton(window, button);
       QCOMPARE(PageCount(pdf), 1);
     }
     QVERIFY(fixture.Services.Messages.isEmpty());
@@ -132,7 +115,7 @@ class PrintCommandsTest : public QObject {
     TSDIAppForm& window = RunJob(fixture);
     FontSizeBox(window).setText("abc");
     const QString report = PrintToFile(fixture, "report.pdf");
-    Click(window, "ButtonPrintReport");
+    ClickLayoutButton(window, "ButtonPrintReport");
     QCOMPARE(fixture.Services.Messages, QStringList{"Printer Font Size 'abc'."});
     QCOMPARE(FontSizeBox(window).text(), QString("12"));
     QCOMPARE(PageCount(report), 1);
@@ -140,7 +123,7 @@ class PrintCommandsTest : public QObject {
     fixture.Services.Messages.clear();
     FontSizeBox(window).setText("6");
     const QString layout = PrintToFile(fixture, "layout.pdf");
-    Click(window, "ButtonPrintCurrentPage");
+    ClickLayoutButton(window, "ButtonPrintCurrentPage");
     QCOMPARE(fixture.Services.Messages, QStringList{"Printer Font Size '6' <8."});
     QCOMPARE(FontSizeBox(window).text(), QString("12"));
     QCOMPARE(PageCount(layout), 1);

@@ -16,6 +16,7 @@
 #include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
+#include "support/window_driving.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
@@ -52,30 +53,8 @@ constexpr TCommandDialog kResultDialogs[] = {
     {"ButtonLoadLayout", "Open File ...", "Open File ...(*.lyt) (*.lyt)", "lyt"},
 };
 
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(name);
-  if (child == nullptr) qFatal("no child %s", name);
-  return *child;
-}
-
-void Click(TSDIAppForm& window, const char* button) {
-  QTest::mouseClick(&Child<QPushButton>(window.LayoutTab(), button), Qt::LeftButton);
-}
-
-void StartOptimize(TSDIAppForm& window) {
-  window.findChild<QAction*>("StartOptimize")->trigger();
-}
-
 TSDIAppForm& OpenJob(TWindowFixture& fixture) {
-  fixture.Write("default.sht", kSheets);
-  fixture.Write("default.prt", kParts);
-  fixture.Write("default.opt", kOptions);
-  TSDIAppForm& window = fixture.Open();
-  window.resize(1000, 700);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
-  return window;
+  return OpenShownJob(fixture, kSheets, kParts, kOptions);
 }
 
 TSDIAppForm& RunJob(TWindowFixture& fixture) {
@@ -88,7 +67,7 @@ TSDIAppForm& RunJob(TWindowFixture& fixture) {
 // Runs a command whose save dialog the user answers with name.
 void SaveAs(TWindowFixture& fixture, const char* button, const QString& name) {
   fixture.Services.SaveAnswers.push_back(fixture.PathOf(name));
-  Click(fixture.Window(), button);
+  ClickLayoutButton(fixture.Window(), button);
 }
 
 QStringList FilesOf(TWindowFixture& fixture, const QString& pattern) {
@@ -137,7 +116,7 @@ class ResultCommandsTest : public QObject {
     for (const char* button : {"ButtonSaveLayout", "ButtonExportDXF", "ButtonExportGCode",
                                "ButtonSaveToHtml", "ButtonSaveOffcuts", "ButtonLayoutAgain"}) {
       fixture.Services.Messages.clear();
-      Click(window, button);
+      ClickLayoutButton(window, button);
       QCOMPARE(fixture.Services.Messages, QStringList{kEmpty});
     }
     QVERIFY(fixture.Services.Dialogs.isEmpty());
@@ -151,7 +130,7 @@ class ResultCommandsTest : public QObject {
     const QStringList before = FilesOf(fixture, "*");
     for (const TCommandDialog& expected : kResultDialogs) {
       fixture.Services.Dialogs.clear();
-      Click(window, expected.Button);
+      ClickLayoutButton(window, expected.Button);
       QCOMPARE(fixture.Services.Dialogs.size(), 1);
       const TFileDialogSpec& dialog = fixture.Services.Dialogs.front();
       QCOMPARE(dialog.Title, QString(expected.Title));
@@ -179,7 +158,7 @@ class ResultCommandsTest : public QObject {
     window.PageControl().setCurrentWidget(&window.SheetsTab());
 
     fixture.Services.OpenAnswers.push_back(fixture.PathOf("result.lyt"));
-    Click(window, "ButtonLoadLayout");
+    ClickLayoutButton(window, "ButtonLoadLayout");
     QVERIFY(fixture.Services.Messages.isEmpty());
     QCOMPARE(window.ReportTab().Lines(), report);
     QCOMPARE(window.Engine().BestResult.Size(), size_t{3});
@@ -195,12 +174,12 @@ class ResultCommandsTest : public QObject {
     TWindowFixture fixture;
     TSDIAppForm& window = RunJob(fixture);
     fixture.Services.OpenAnswers.push_back(fixture.PathOf("missing.lyt"));
-    Click(window, "ButtonLoadLayout");
+    ClickLayoutButton(window, "ButtonLoadLayout");
     QCOMPARE(fixture.Services.Messages, QStringList{kEmpty});
     QVERIFY(window.Engine().BestResult.Empty());
     QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
     fixture.Services.Messages.clear();
-    Click(window, "ButtonExportDXF");
+    ClickLayoutButton(window, "ButtonExportDXF");
     QCOMPARE(fixture.Services.Messages, QStringList{kEmpty});
   }
 
@@ -266,7 +245,7 @@ class ResultCommandsTest : public QObject {
     TWindowFixture fixture;
     TSDIAppForm& window = RunJob(fixture);
     Child<QLineEdit>(window.ConfigureTab(), "EditMinOffcutLength2").setText("-5");
-    Click(window, "ButtonSaveOffcuts");
+    ClickLayoutButton(window, "ButtonSaveOffcuts");
     QCOMPARE(fixture.Services.Messages,
              QStringList{"define Min. Scrap Width format error in setup tab"});
     QCOMPARE(window.PageControl().currentWidget(), &window.ConfigureTab());
@@ -279,7 +258,7 @@ class ResultCommandsTest : public QObject {
     Child<QComboBox>(window.LayoutTab(), "ComboBoxLayoutList").setCurrentIndex(1);
     const TPacket before = window.Engine().BestResult[1];
     window.ReportTab().SetLines({});
-    Click(window, "ButtonLayoutAgain");
+    ClickLayoutButton(window, "ButtonLayoutAgain");
     QVERIFY(fixture.Services.Messages.isEmpty());
     const TPacket& after = window.Engine().BestResult[1];
     QCOMPARE(after.Label, before.Label);

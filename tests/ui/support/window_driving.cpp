@@ -1,0 +1,32 @@
+#include "support/window_driving.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QtTest>
+
+#include "output/ui/layout_tab.h"
+#include "support/window_fixture.h"
+
+namespace vexlin {
+
+void StartOptimize(TSDIAppForm& window) {
+  window.findChild<QAction*>("StartOptimize")->trigger();
+}
+
+void ClickLayoutButton(TSDIAppForm& window, const char* button) {
+  QTest::mouseClick(&Child<QPushButton>(window.LayoutTab(), button), Qt::LeftButton);
+}
+
+TSDIAppForm& OpenShownJob(TWindowFixture& fixture, const char* sheets, const char* parts,
+                          const char* options) {
+  fixture.Write("default.sht", sheets);
+  fixture.Write("default.prt", parts);
+  fixture.Write("default.opt", options);
+  TSDIAppForm& window = fixture.Open();
+  window.resize(1000, 700);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
+  return window;
+}
+
+}  // namespace vexlin

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vexlin {
+
+class TSDIAppForm;
+class TWindowFixture;
+
+// The named child control; the test stops when there is none.
+template <typename T>
+T& Child(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(name);
+  if (child == nullptr) qFatal("no child %s", name);
+  return *child;
+}
+
+// Presses the toolbar's "Start Optimize".
+void StartOptimize(TSDIAppForm& window);
+// Clicks a button of the Layout tab with the mouse.
+void ClickLayoutButton(TSDIAppForm& window, const char* button);
+// Writes the job's default files, then opens the window shown at 1000x700, as views need
+// a real size to lay themselves out.
+TSDIAppForm& OpenShownJob(TWindowFixture& fixture, const char* sheets, const char* parts,
+                          const char* options);
+
+}  // namespace vexlin
