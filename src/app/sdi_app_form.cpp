@@ -44,7 +44,7 @@ TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFol
                          QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}} {
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
@@ -96,11 +96,30 @@ void TSDIAppForm::BuildTabs() {
                          static_cast<TColor>(settings.OffcutColor), layoutTab_->Switches(),
                          layoutTab_->ShowOffcuts(), static_cast<TColor>(settings.EdgeColor)};
   };
+  context_.LockForManual = [this](bool on) { LockForManual(on); };
+  connect(pages_, &QTabWidget::currentChanged, this, &TSDIAppForm::OnChangeWhenMoving);
   connect(configureTab_, &TConfigureTab::CaptionsChanged, this, &TSDIAppForm::RefreshCaption);
 }
 
+// Every other tab stays reachable to look at, but nothing outside the Layout tab acts
+// until the hand-made changes are confirmed or cancelled.
+void TSDIAppForm::LockForManual(bool on) {
+  toolBar_->setEnabled(!on);
+  for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
+                                                      offcutsTab_, configureTab_, reportTab_}) {
+    tab->setEnabled(!on);
+  }
+}
+
+// The change of tab stands; the message says why the tab cannot be used.
+void TSDIAppForm::OnChangeWhenMoving(int page) {
+  if (layoutTab_->ManualModeOn() && pages_->widget(page) != layoutTab_) {
+    services_.ShowMessage(this, MessageText("MSG_MANUAL_LOCK"));
+  }
+}
+
 void TSDIAppForm::BuildToolBar() {
-  QToolBar* tools = addToolBar("Tools");
+  QToolBar* tools = toolBar_ = addToolBar("Tools");
   tools->setObjectName("ToolBar");
   tools->setMovable(false);
   tools->addAction(QIcon::fromTheme("edit-cut"), "Cut", [] { InvokeOnFocus("cut"); });

@@ -14,6 +14,7 @@ class QAction;
 class QPrinter;
 class QProgressBar;
 class QTabWidget;
+class QToolBar;
 
 namespace vexlin {
 
@@ -62,6 +63,8 @@ class TSDIAppForm : public QMainWindow {
   void BuildTabs();
   void BuildToolBar();
   void BuildMenus();
+  void LockForManual(bool on);
+  void OnChangeWhenMoving(int page);
   void OpenHelpSection(const QString& section);
   void ReadDefaultFiles();
   QString DefaultFile(const char* name) const;
@@ -81,6 +84,7 @@ class TSDIAppForm : public QMainWindow {
   TConfigureTab* configureTab_ = nullptr;
   TLayoutTab* layoutTab_ = nullptr;
   TReportTab* reportTab_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
   QAction* startOptimize_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   std::unique_ptr<QPrinter> printer_;

@@ -37,6 +37,8 @@ struct TTabContext {
   std::function<QPrinter&()> Printer;
   // Puts a text into the Configure tab's printer font size box.
   std::function<void(const std::string& text)> SetPrinterFontSize;
+  // Disables (on) or enables the window outside the Layout tab while parts are moved by hand.
+  std::function<void(bool on)> LockForManual;
 };
 
 }  // namespace vexlin

@@ -19,6 +19,7 @@
 #include "output/layout_facts.h"
 #include "output/offcut_generator.h"
 #include "output/ui/layout_view.h"
+#include "output/ui/manual_editing.h"
 #include "output/ui/print_commands.h"
 #include "output/ui/result_commands.h"
 
@@ -82,9 +83,10 @@ TLayoutTab::TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutE
   commands_ = new TResultCommands(context, *this, engine, relayoutEngine);
   printCommands_ = new TPrintCommands(context, *this, engine);
   view_ = new TLayoutView(this);
+  manual_ = new TManualEditing(*this, *view_);
   auto* info = new QVBoxLayout();
   info->setContentsMargins(0, 0, 0, kMargin);
-  info->addWidget(BuildInfoGroup());
+  info->addWidget(infoGroup_ = BuildInfoGroup());
   // The view keeps its own margin at the right and the bottom.
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(kMargin, kMargin, 0, 0);
@@ -97,10 +99,29 @@ TLayoutTab::TLayoutTab(TTabContext& context, TVexlin& engine, TVexlin& relayoutE
 QLayout* TLayoutTab::BuildResultButtons() {
   auto* column = new QVBoxLayout();
   column->setContentsMargins(0, 0, kMargin, kMargin);
+  AddManualButtons(*column);
   AddCommandButtons(*this, *column, commands_, kResultButtons, resultButtons_);
   AddCommandButtons(*this, *column, printCommands_, kPrintButtons, resultButtons_);
   column->addStretch(1);
   return column;
+}
+
+void TLayoutTab::AddManualButtons(QVBoxLayout& column) {
+  manualButton_ = AddManualButton(column, "ButtonManual", &TManualEditing::ButtonManualClick);
+  confirmButton_ = AddManualButton(column, "ButtonConfirm", &TManualEditing::ButtonConfirmClick);
+  cancelButton_ =
+      AddManualButton(column, "ButtonCancelManual", &TManualEditing::ButtonCancelManualClick);
+  confirmButton_->hide();
+  cancelButton_->hide();
+}
+
+QPushButton* TLayoutTab::AddManualButton(QVBoxLayout& column, const char* name,
+                                         void (TManualEditing::*click)()) {
+  auto* button = new QPushButton(this);
+  button->setObjectName(name);
+  connect(button, &QPushButton::clicked, manual_, click);
+  column.addWidget(button);
+  return button;
 }
 
 QGroupBox* TLayoutTab::BuildInfoGroup() {
@@ -206,6 +227,23 @@ void TLayoutTab::ShowResult(TVexlin& engine, const TOptionValues& values) {
   ShowScheme();
 }
 
+TPacket* TLayoutTab::CurrentLayout() {
+  const size_t index = static_cast<size_t>(currentLayoutIndex_);
+  if (currentLayoutIndex_ < 0 || index >= LayoutCount()) return nullptr;
+  return &engine_->BestResult[index];
+}
+
+bool TLayoutTab::ManualModeOn() const { return manual_->ModeOn(); }
+
+void TLayoutTab::ShowManualMode(bool on) {
+  manualButton_->setVisible(!on);
+  confirmButton_->setVisible(on);
+  cancelButton_->setVisible(on);
+  infoGroup_->setEnabled(!on);
+  for (const auto& entry : resultButtons_) entry.first->setEnabled(!on);
+  if (context_.LockForManual) context_.LockForManual(on);
+}
+
 size_t TLayoutTab::LayoutCount() const {
   return engine_ != nullptr ? engine_->BestResult.Size() : 0;
 }
@@ -302,6 +340,9 @@ void TLayoutTab::RefreshCaptions() {
   showLengthXWidth_->setText(CaptionText("Part Length Caption") + " x " +
                              CaptionText("Part Width Caption"));
   for (const auto& [button, key] : resultButtons_) ApplyCaption(*button, key);
+  ApplyCaption(*manualButton_, "Manual Button");
+  ApplyCaption(*confirmButton_, "Manual Confirm Button");
+  ApplyCaption(*cancelButton_, "Manual Cancel Button");
   partsInLayoutGrid_->SetHeadings(
       {CaptionText("Part Label Caption"), CaptionText("Part Qty Caption")});
 }

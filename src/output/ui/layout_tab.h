@@ -16,10 +16,12 @@ class QLabel;
 class QLayout;
 class QPushButton;
 class QScrollBar;
+class QVBoxLayout;
 
 namespace vexlin {
 
 class TLayoutView;
+class TManualEditing;
 class TPacket;
 class TPrintCommands;
 class TResultCommands;
@@ -55,6 +57,12 @@ class TLayoutTab : public QWidget {
   int32_t CurrentLayoutIndex() const { return currentLayoutIndex_; }
   // Of the result shown, with the offcuts switch as it is now.
   TReportSettings ReportSettings() const;
+  // The layout shown, nullptr when none.
+  TPacket* CurrentLayout();
+  // Whether parts are being moved by hand, when nothing else of the window may be used.
+  bool ManualModeOn() const;
+  // Swaps the Manual button for Confirm and Cancel, and locks everything else, or back.
+  void ShowManualMode(bool on);
 
  private:
   QGroupBox* BuildInfoGroup();
@@ -62,6 +70,9 @@ class TLayoutTab : public QWidget {
   QLabel* AddValueLabel(const char* name);
   QCheckBox* AddSwitch(const char* name, bool checked);
   QLayout* BuildResultButtons();
+  void AddManualButtons(QVBoxLayout& column);
+  QPushButton* AddManualButton(QVBoxLayout& column, const char* name,
+                               void (TManualEditing::*click)());
   void ResetLayoutBrowsing();
   void ScrollBarSchemesChange();
   void ComboBoxChangeSchemeIndex();
@@ -73,9 +84,14 @@ class TLayoutTab : public QWidget {
   TVexlin* engine_ = nullptr;
   TResultCommands* commands_ = nullptr;
   TPrintCommands* printCommands_ = nullptr;
+  TManualEditing* manual_ = nullptr;
   TReportSettings settings_;  // of the run whose layouts are browsed
   int32_t currentLayoutIndex_ = -1;
 
+  QGroupBox* infoGroup_ = nullptr;
+  QPushButton* manualButton_ = nullptr;
+  QPushButton* confirmButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   QScrollBar* schemes_ = nullptr;
   QComboBox* layoutList_ = nullptr;
   QLabel* sheetHead_ = nullptr;

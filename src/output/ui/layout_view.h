@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <string>
+
+#include "model/geometry.h"
 
 #include "output/layout_picture.h"
 #include "output/report.h"
 
 class QFrame;
+class QLabel;
 
 namespace vexlin {
 
@@ -30,14 +34,27 @@ class TLayoutView : public QWidget {
   void RepaintLayout();
   void HideSheet();
 
+  // Pixels per unit of the sheet shown.
+  double ViewScale() const { return viewScale_; }
+  // The drawing area whose pixels are those of the sheet's usable corner.
+  QWidget& PaintBox();
+  // Paints the layout without the dragged piece and its outline as a focus rectangle at
+  // dragRect; EndDrag paints it whole again.
+  void ShowDrag(int32_t hiddenPiece, const TRect& dragRect);
+  void EndDrag();
+  // The description of the piece under the pointer, at the right of the information panel.
+  void SetHint(const std::string& text);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void PlaceSheet();
   void PaintLayout(QPainter& painter) const;
+  void PaintDragRect(QPainter& painter) const;
 
   QFrame* mouseInfo_ = nullptr;
+  QLabel* hint_ = nullptr;
   QWidget* sheet_ = nullptr;
   QWidget* usable_ = nullptr;
   TPaintBox* paintBox_ = nullptr;
@@ -45,6 +62,8 @@ class TLayoutView : public QWidget {
   TReportSettings settings_;
   TPictureStyle style_;
   double viewScale_ = 0;
+  int32_t hiddenPiece_ = -1;
+  TRect dragRect_{-1, -1, -1, -1};
 };
 
 }  // namespace vexlin
