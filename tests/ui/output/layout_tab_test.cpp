@@ -49,15 +49,6 @@ TSDIAppForm& OpenJob(TWindowFixture& fixture) {
   return OpenShownJob(fixture, kSheets, kParts, kOptions);
 }
 
-int PixelsOf(QWidget& widget, const QColor& colour) {
-  const QImage image = widget.grab().toImage();
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
-  }
-  return count;
-}
-
 int PartPieces(const TPacket& layout) {
   int count = 0;
   for (const T2DStock& piece : layout.Pieces) count += IsOffcutLabel(piece.Label) ? 0 : 1;

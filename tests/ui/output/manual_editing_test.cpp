@@ -87,15 +87,6 @@ TPoint MoveFirstDoorToTheCorner(TSDIAppForm& window, int rightClicks = 0) {
   return target;
 }
 
-int PixelsOf(QWidget& widget, const QColor& colour) {
-  const QImage image = widget.grab().toImage();
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
-  }
-  return count;
-}
-
 bool HasPartAt(const TPacket& layout, TPoint origin) {
   for (const T2DStock& piece : layout.Pieces) {
     if (!IsOffcutLabel(piece.Label) && piece.Origin == origin) return true;

@@ -1,6 +1,7 @@
 #include "support/window_driving.h"
 
 #include <QAction>
+#include <QImage>
 #include <QPushButton>
 #include <QtTest>
 
@@ -8,6 +9,15 @@
 #include "support/window_fixture.h"
 
 namespace vexlin {
+
+int PixelsOf(QWidget& widget, const QColor& colour) {
+  const QImage image = widget.grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
 
 void StartOptimize(TSDIAppForm& window) {
   window.findChild<QAction*>("StartOptimize")->trigger();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace vexlin {
@@ -15,6 +16,8 @@ T& Child(QWidget& parent, const char* name) {
   return *child;
 }
 
+// How many pixels of the widget's picture have exactly this colour.
+int PixelsOf(QWidget& widget, const QColor& colour);
 // Presses the toolbar's "Start Optimize".
 void StartOptimize(TSDIAppForm& window);
 // Clicks a button of the Layout tab with the mouse.
