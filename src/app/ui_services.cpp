@@ -19,14 +19,14 @@ QString QtFileFilter(const QString& title, const QString& extension) {
 std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
                                    const QString& extension) {
   const QString title = MessageText("MSG_OPEN_FILE_TITLE");
-  return services.OpenFileName(parent, {title, QtFileFilter(title, extension), extension, {}});
+  return services.OpenFileName(parent, {title, QtFileFilter(title, extension), extension});
 }
 
 std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
                                    const QString& extension, std::string_view filterKey) {
   const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
   const QString filter = QtFileFilter(MessageText(filterKey), extension);
-  return services.SaveFileName(parent, {title, filter, extension, {}});
+  return services.SaveFileName(parent, {title, filter, extension});
 }
 
 std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
@@ -34,7 +34,7 @@ std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
                                          const QString& defaultExtension) {
   const QString title = MessageText(titleKey);
   return services.SaveFileName(parent,
-                               {title, QtFileFilter(title, extension), defaultExtension, {}});
+                               {title, QtFileFilter(title, extension), defaultExtension});
 }
 
 void TDesktopServices::ShowMessage(QWidget* parent, const QString& text) {
@@ -43,14 +43,13 @@ void TDesktopServices::ShowMessage(QWidget* parent, const QString& text) {
 
 namespace {
 
-std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spec,
+std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, spec.Title, QString(), spec.Filter);
+  QFileDialog dialog(parent, request.Title, QString(), request.Filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(spec.DefaultExtension);
-  if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+  dialog.setDefaultSuffix(request.DefaultExtension);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front();
 }
@@ -58,13 +57,13 @@ std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spe
 }  // namespace
 
 std::optional<QString> TDesktopServices::OpenFileName(QWidget* parent,
-                                                      const TFileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+                                                      const TFileDialogRequest& request) {
+  return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> TDesktopServices::SaveFileName(QWidget* parent,
-                                                      const TFileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+                                                      const TFileDialogRequest& request) {
+  return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QColor> TDesktopServices::PickColor(QWidget* parent, const QColor& initial) {

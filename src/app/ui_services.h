@@ -12,11 +12,10 @@ namespace vexlin {
 
 // What a file dialog of a command looks like. Filter is already in Qt's form, see
 // QtFileFilter.
-struct TFileDialogSpec {
+struct TFileDialogRequest {
   QString Title;
   QString Filter;
   QString DefaultExtension;
-  QString FileName;  // preset name; empty for an empty name field
 };
 
 // Everything a command asks of the user or the desktop, behind one interface, so every
@@ -28,8 +27,8 @@ class TUiServices {
   // The modal warning box with a single Yes button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   // The chosen path, or no value when the user cancelled.
-  virtual std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
-  virtual std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
+  virtual std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
   virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;
   // Hands a file or address to the desktop's default handler; failures are not reported.
   virtual void OpenWithDesktop(const QUrl& address) = 0;
@@ -57,8 +56,8 @@ std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
 class TDesktopServices : public TUiServices {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
-  std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-  std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
   std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;
   void OpenWithDesktop(const QUrl& address) override;
 };

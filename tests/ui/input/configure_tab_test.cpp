@@ -209,7 +209,7 @@ class ConfigureTabTest : public QObject {
     QCOMPARE(window.PageControl().tabText(1), QString("Pieces"));
     QCOMPARE(Child<QLabel>(window.ConfigureTab(), "LabelSetupPartsColor").text(),
              QString("Pieces Colour"));
-    const TFileDialogSpec& dialog = fixture.Services.Dialogs.front();
+    const TFileDialogRequest& dialog = fixture.Services.Dialogs.front();
     QCOMPARE(dialog.Title, QString("Open File ..."));
     QCOMPARE(dialog.Filter, QString("Open File ...(*.cap) (*.cap)"));
     QCOMPARE(dialog.DefaultExtension, QString("Cap"));
@@ -321,7 +321,7 @@ class ConfigureTabTest : public QObject {
     QCOMPARE(file.ReadString("HINT", "Start Optimize Button", ""),
              std::string("Start optimize job"));
     QCOMPARE(file.ReadString("NOTE", "BY", ""), std::string("Ann"));
-    const TFileDialogSpec& dialog = fixture.Services.Dialogs.front();
+    const TFileDialogRequest& dialog = fixture.Services.Dialogs.front();
     QCOMPARE(dialog.Title, QString("Save As ..."));
     QCOMPARE(dialog.Filter, QString("Save As ...(*.cap) (*.cap)"));
     QCOMPARE(dialog.DefaultExtension, QString("cap"));

@@ -16,14 +16,14 @@ std::optional<QString> TakeAnswer(std::deque<QString>& answers) {
 void TFakeServices::ShowMessage(QWidget* /*parent*/, const QString& text) { Messages << text; }
 
 std::optional<QString> TFakeServices::OpenFileName(QWidget* /*parent*/,
-                                                   const TFileDialogSpec& spec) {
-  Dialogs << spec;
+                                                   const TFileDialogRequest& request) {
+  Dialogs << request;
   return TakeAnswer(OpenAnswers);
 }
 
 std::optional<QString> TFakeServices::SaveFileName(QWidget* /*parent*/,
-                                                   const TFileDialogSpec& spec) {
-  Dialogs << spec;
+                                                   const TFileDialogRequest& request) {
+  Dialogs << request;
   return TakeAnswer(SaveAnswers);
 }
 

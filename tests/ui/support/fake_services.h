@@ -16,13 +16,13 @@ namespace vexlin {
 class TFakeServices : public TUiServices {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
-  std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-  std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
   std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;
   void OpenWithDesktop(const QUrl& address) override;
 
   QStringList Messages;
-  QList<TFileDialogSpec> Dialogs;
+  QList<TFileDialogRequest> Dialogs;
   QList<QUrl> Opened;
   std::deque<QString> OpenAnswers;
   std::deque<QString> SaveAnswers;
