@@ -29,10 +29,11 @@ TStringGrid::TStringGrid(int rowCount, const QList<int>& columnWidths, QWidget* 
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
-  // As wide as its columns, so a wide window does not leave an empty band in the grid.
+  // Exactly as wide as its columns: no empty band in a wide window, no sideways
+  // scrolling in a narrow one.
   int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
   for (int column = 0; column < columnCount(); ++column) width += columnWidth(column);
-  setMaximumWidth(width);
+  setFixedWidth(width);
   for (int column = 0; column < columnCount(); ++column) {
     auto* heading = new QTableWidgetItem();
     heading->setFlags(Qt::ItemIsEnabled);
