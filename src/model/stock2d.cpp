@@ -164,4 +164,10 @@ std::string_view LabelPrefix(std::string_view label) {
   return underscore == std::string_view::npos ? label : label.substr(0, underscore + 1);
 }
 
+bool IsShownPiece(const T2DStock& piece, bool showOffcuts) {
+  const std::string_view prefix = LabelPrefix(piece.Label);
+  if (prefix == "ZEROOFFCUT_") return false;
+  return showOffcuts || prefix != "OFFCUT_";
+}
+
 }  // namespace vexlin

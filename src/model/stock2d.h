@@ -82,5 +82,8 @@ bool IsOffcutLabel(std::string_view label);
 // The label up to and including its first "_" (the whole label when it has none): "OFFCUT_"
 // for a kept remnant, "ZEROOFFCUT_" for a sliver.
 std::string_view LabelPrefix(std::string_view label);
+// Whether a piece of a layout is drawn, printed or exported: slivers never, kept offcuts
+// only when offcuts are shown.
+bool IsShownPiece(const T2DStock& piece, bool showOffcuts);
 
 }  // namespace vexlin

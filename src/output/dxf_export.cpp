@@ -245,12 +245,6 @@ void WriteDXF(const TExtPolyline& outline, TPoint origin, TDXFOut& out, std::str
   if (showSize) WriteEdgeLengths(outline, origin, out, label);
 }
 
-bool IsExportedPiece(const T2DStock& piece, bool showOffcuts) {
-  const std::string_view prefix = LabelPrefix(piece.Label);
-  if (prefix == "ZEROOFFCUT_") return false;
-  return showOffcuts || prefix != "OFFCUT_";
-}
-
 std::string LayoutFileName(std::string_view chosenName, size_t index, std::string_view extension) {
   std::string_view stem = chosenName;
   const bool hasExtension = stem.size() >= extension.size() &&
@@ -279,7 +273,7 @@ TExportedFile SaveDXFFile(std::string_view chosenName, const TSchemes& result, s
   WriteSheet(size, settings, out);
   const TPoint origin{settings.LengthEdge, -settings.WidthEdge};
   for (const T2DStock& piece : layout.Pieces) {
-    if (!IsExportedPiece(piece, settings.ShowOffcuts)) continue;
+    if (!IsShownPiece(piece, settings.ShowOffcuts)) continue;
     const bool offcut = LabelPrefix(piece.Label) == "OFFCUT_";
     WriteDXF(piece, settings.BladeWidth, origin, out, offcut ? "offcuts" : "parts", show);
   }

@@ -36,8 +36,6 @@ void WriteDXF(const T2DStock& piece, int32_t bladeWidth, TPoint origin, TDXFOut&
 void WriteDXF(const TExtPolyline& outline, TPoint origin, TDXFOut& out, std::string_view layer,
               std::string_view label, bool showLabel, bool showSize);
 
-// Slivers are never exported; kept offcuts only when they are shown.
-bool IsExportedPiece(const T2DStock& piece, bool showOffcuts);
 // The file of one layout: the chosen name without the extension (when it has it), "_", the
 // layout's number from 1, and the extension (".dxf").
 std::string LayoutFileName(std::string_view chosenName, size_t index, std::string_view extension);

@@ -164,7 +164,7 @@ TExportedFile ExportGCode(std::string_view chosenName, const TSchemes& result, s
   WriteRectanglePath(x0, y0, x1, y1, lines, options.DrillDepth, options.SafetyHeight);
   const TPoint origin{settings.LengthEdge, settings.WidthEdge};
   for (const T2DStock& piece : layout.Pieces) {
-    if (!IsExportedPiece(piece, settings.ShowOffcuts)) continue;
+    if (!IsShownPiece(piece, settings.ShowOffcuts)) continue;
     WriteGCode(piece, settings.BladeWidth, origin, lines, options.DrillDepth, options.SafetyHeight);
   }
   file.Error = SaveLines(file.FileName, lines);

@@ -15,7 +15,7 @@ void DrawLayout(const TPacket& layout, TCanvas& canvas, TPoint offset, double sc
                    offset.X + static_cast<int32_t>(RoundHalfEven(scale * layout.NetLength())),
                    offset.Y + static_cast<int32_t>(RoundHalfEven(scale * layout.NetWidth())));
   for (const T2DStock& piece : layout.Pieces) {
-    if (!IsExportedPiece(piece, style.ShowOffcuts)) continue;
+    if (!IsShownPiece(piece, style.ShowOffcuts)) continue;
     DrawOnCanvas(piece, offset, canvas, style.OffcutColor, style.PartColor, style.Switches, scale);
   }
 }

@@ -10,7 +10,6 @@
 #include "model/rounding.h"
 #include "model/text_table.h"
 #include "optimizer/schemes.h"
-#include "output/dxf_export.h"
 
 namespace vexlin {
 namespace {
@@ -214,7 +213,7 @@ void PrintScheme(const TPacket& layout, size_t index, const TReportSettings& set
   PrintDimensionMarks(canvas, boxes, layout, settings);
   const TPoint origin{Px(boxes.Usable.Left), Px(boxes.Usable.Top)};
   for (const T2DStock& piece : layout.Pieces) {
-    if (IsExportedPiece(piece, settings.ShowOffcuts)) {
+    if (IsShownPiece(piece, settings.ShowOffcuts)) {
       PrintOnCanvas(piece, origin, canvas, switches, scale);
     }
   }

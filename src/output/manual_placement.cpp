@@ -115,8 +115,7 @@ TRect DragRectAt(const TManualDrag& drag, int32_t x, int32_t y) {
 std::string HoverDescription(const TPacket& layout, int32_t x, int32_t y, double scale,
                              bool showOffcuts) {
   for (const T2DStock& piece : layout.Pieces) {
-    const std::string_view prefix = LabelPrefix(piece.Label);
-    if (prefix == "ZEROOFFCUT_" || (prefix == "OFFCUT_" && !showOffcuts)) continue;
+    if (!IsShownPiece(piece, showOffcuts)) continue;
     if (piece.HitTestShape(x, y, scale)) return piece.DescribeText();
   }
   return {};
