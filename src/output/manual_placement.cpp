@@ -90,7 +90,7 @@ TRect PieceRectPixels(const T2DStock& piece, double scale) {
 int32_t PickPart(const TPacket& layout, int32_t x, int32_t y, double scale, TManualDrag& drag) {
   for (size_t i = 0; i < layout.Pieces.Size(); ++i) {
     const T2DStock& piece = layout.Pieces[i];
-    if (piece.Label.find("OFFCUT_") != std::string::npos) continue;
+    if (IsOffcutLabel(piece.Label)) continue;
     if (!piece.HitTest(x, y, scale)) continue;
     drag.PieceIndex = static_cast<int32_t>(i);
     drag.PieceRect = PieceRectPixels(piece, scale);
