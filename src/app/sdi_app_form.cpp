@@ -69,9 +69,9 @@ void TSDIAppForm::BuildTabs() {
   configureTab_ = new TConfigureTab(context_, pages_);
   layoutTab_ = new TLayoutTab(context_, engine_, relayoutEngine_, pages_);
   reportTab_ = new TReportTab(pages_);
-  for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
-                                                      offcutsTab_, configureTab_, layoutTab_,
-                                                      reportTab_}) {
+  for (QWidget* tab :
+       std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_, offcutsTab_,
+                                       configureTab_, layoutTab_, reportTab_}) {
     pages_->addTab(tab, QString());
   }
   setCentralWidget(pages_);
@@ -93,8 +93,10 @@ void TSDIAppForm::BuildTabs() {
     const TOptionSettings settings = configureTab_->Settings();
     return TPictureStyle{static_cast<TColor>(settings.SheetColor),
                          static_cast<TColor>(settings.PartColor),
-                         static_cast<TColor>(settings.OffcutColor), layoutTab_->Switches(),
-                         layoutTab_->ShowOffcuts(), static_cast<TColor>(settings.EdgeColor)};
+                         static_cast<TColor>(settings.OffcutColor),
+                         layoutTab_->Switches(),
+                         layoutTab_->ShowOffcuts(),
+                         static_cast<TColor>(settings.EdgeColor)};
   };
   context_.LockForManual = [this](bool on) { LockForManual(on); };
   connect(pages_, &QTabWidget::currentChanged, this, &TSDIAppForm::OnChangeWhenMoving);
@@ -129,8 +131,8 @@ void TSDIAppForm::BuildToolBar() {
   startOptimize_ = tools->addAction("Start Optimize");
   startOptimize_->setObjectName("StartOptimize");
   tools->addSeparator();
-  QAction* help = tools->addAction(QIcon::fromTheme("help-contents"), "Help", this,
-                                   &TSDIAppForm::HelpClick);
+  QAction* help =
+      tools->addAction(QIcon::fromTheme("help-contents"), "Help", this, &TSDIAppForm::HelpClick);
   help->setObjectName("ToolButtonHelp");
   progressBar_ = new QProgressBar(tools);
   progressBar_->setObjectName("ProgressBar");
@@ -159,9 +161,8 @@ void TSDIAppForm::BuildMenus() {
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About...", this, &TSDIAppForm::AboutClick);
   help->addAction("&Online", this, [this] { OpenHelpSection(kHelpOnlineSection); });
-  help->addAction("&Question", this, [this] {
-    services_.OpenWithDesktop(QUrl(QString("mailto:") + kSupportMail));
-  });
+  help->addAction("&Question", this,
+                  [this] { services_.OpenWithDesktop(QUrl(QString("mailto:") + kSupportMail)); });
   help->addAction("&Contents", this, &TSDIAppForm::HelpClick);
 }
 
@@ -171,14 +172,18 @@ QPrinter& TSDIAppForm::Printer() {
   return *printer_;
 }
 
-void TSDIAppForm::HelpClick() { OpenHelpSection({}); }
+void TSDIAppForm::HelpClick() {
+  OpenHelpSection({});
+}
 
 void TSDIAppForm::OpenHelpSection(const QString& section) {
   const QUrl address = HelpAddress(ProgramFolder(), section);
   if (address.isValid()) services_.OpenWithDesktop(address);
 }
 
-void TSDIAppForm::AboutClick() { TAboutBox(services_, ProgramFolder(), this).exec(); }
+void TSDIAppForm::AboutClick() {
+  TAboutBox(services_, ProgramFolder(), this).exec();
+}
 
 QString TSDIAppForm::DefaultFile(const char* name) const {
   return ToQString((ProgramFolder() / name).string());
@@ -197,9 +202,9 @@ void TSDIAppForm::ReadDefaultFiles() {
 
 void TSDIAppForm::RefreshCaption() {
   Texts().RefreshDerived();
-  static constexpr const char* kTabKeys[] = {"Tab Sheets",    "Tab Parts",  "Tab Profiles",
-                                             "Tab Offcuts",   "Tab Configure",
-                                             "Tab Layout",    "Tab Report"};
+  static constexpr const char* kTabKeys[] = {"Tab Sheets",  "Tab Parts",     "Tab Profiles",
+                                             "Tab Offcuts", "Tab Configure", "Tab Layout",
+                                             "Tab Report"};
   for (int tab = 0; tab < pages_->count(); ++tab) {
     pages_->setTabText(tab, CaptionText(kTabKeys[tab]));
     pages_->setTabToolTip(tab, HintText(kTabKeys[tab]));

@@ -24,7 +24,8 @@ QLabel* CentredLabel(const QString& text, QWidget& parent, int pointSize) {
 
 }  // namespace
 
-TComeInForm::TComeInForm(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+TComeInForm::TComeInForm(QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("ComeInForm");
   setModal(true);
   auto* picture = new QLabel(this);

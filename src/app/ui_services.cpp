@@ -22,8 +22,8 @@ std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
   return services.OpenFileName(parent, {title, QtFileFilter(title, extension), extension});
 }
 
-std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
-                                   const QString& extension, std::string_view filterKey) {
+std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent, const QString& extension,
+                                   std::string_view filterKey) {
   const QString title = MessageText("MSG_SAVE_AS_FILE_TITLE");
   const QString filter = QtFileFilter(MessageText(filterKey), extension);
   return services.SaveFileName(parent, {title, filter, extension});
@@ -33,8 +33,7 @@ std::optional<QString> AskSavePathTitled(TUiServices& services, QWidget* parent,
                                          const QString& extension, std::string_view titleKey,
                                          const QString& defaultExtension) {
   const QString title = MessageText(titleKey);
-  return services.SaveFileName(parent,
-                               {title, QtFileFilter(title, extension), defaultExtension});
+  return services.SaveFileName(parent, {title, QtFileFilter(title, extension), defaultExtension});
 }
 
 void TDesktopServices::ShowMessage(QWidget* parent, const QString& text) {

@@ -27,8 +27,10 @@ class TUiServices {
   // The modal warning box with a single Yes button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   // The chosen path, or no value when the user cancelled.
-  virtual std::optional<QString> OpenFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
-  virtual std::optional<QString> SaveFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
+  virtual std::optional<QString> OpenFileName(QWidget* parent,
+                                              const TFileDialogRequest& request) = 0;
+  virtual std::optional<QString> SaveFileName(QWidget* parent,
+                                              const TFileDialogRequest& request) = 0;
   virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;
   // Hands a file or address to the desktop's default handler; failures are not reported.
   virtual void OpenWithDesktop(const QUrl& address) = 0;
@@ -43,8 +45,7 @@ std::optional<QString> AskOpenPath(TUiServices& services, QWidget* parent,
                                    const QString& extension);
 // The save dialog of every command: titled "Save As ..."; its filter is headed by the text
 // of filterKey.
-std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent,
-                                   const QString& extension,
+std::optional<QString> AskSavePath(TUiServices& services, QWidget* parent, const QString& extension,
                                    std::string_view filterKey = "MSG_SAVE_AS_FILE_TITLE");
 // A save dialog of a command worded otherwise: titleKey gives its title and heads its
 // filter; defaultExtension (none when empty) is added to a name typed without one.

@@ -12,7 +12,9 @@
 namespace vexlin {
 namespace {
 
-std::string Caption(std::string_view key) { return Texts().Text(key); }
+std::string Caption(std::string_view key) {
+  return Texts().Text(key);
+}
 
 // Divides by 10^-decimals, rounds half to even and multiplies back, as the report does.
 double RoundTo(double x, int decimals) {

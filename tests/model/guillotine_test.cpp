@@ -44,22 +44,22 @@ TEST(Guillotine, NestedCutsAlternateOverSeveralPasses) {
   // then x = 15 inside the lower left corner.
   TGuillotine analyser;
   EXPECT_TRUE(analyser.IsGuillotine(PieceLayout(100, 100,
-                                           {{60, 0, 40, 100},
-                                            {0, 60, 60, 40},
-                                            {30, 0, 30, 60},
-                                            {0, 0, 30, 30},
-                                            {0, 30, 15, 30},
-                                            {15, 30, 15, 30}})));
+                                                {{60, 0, 40, 100},
+                                                 {0, 60, 60, 40},
+                                                 {30, 0, 30, 60},
+                                                 {0, 0, 30, 30},
+                                                 {0, 30, 15, 30},
+                                                 {15, 30, 15, 30}})));
   // The same nest around a pinwheel stays uncuttable however many passes run.
   EXPECT_FALSE(analyser.IsGuillotine(PieceLayout(100, 100,
-                                            {{60, 0, 40, 100},
-                                             {0, 60, 60, 40},
-                                             {30, 0, 30, 60},
-                                             {0, 0, 30, 30},
-                                             {0, 30, 20, 10},
-                                             {20, 30, 10, 20},
-                                             {10, 50, 20, 10},
-                                             {0, 40, 10, 20}})));
+                                                 {{60, 0, 40, 100},
+                                                  {0, 60, 60, 40},
+                                                  {30, 0, 30, 60},
+                                                  {0, 0, 30, 30},
+                                                  {0, 30, 20, 10},
+                                                  {20, 30, 10, 20},
+                                                  {10, 50, 20, 10},
+                                                  {0, 40, 10, 20}})));
 }
 
 TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
@@ -68,12 +68,12 @@ TEST(Guillotine, CutNeverCrossesAThinPieceBetweenNeighbouringLines) {
   // free the pinwheel.
   TGuillotine analyser;
   EXPECT_FALSE(analyser.IsGuillotine(PieceLayout(100, 100,
-                                            {{0, 0, 30, 40},
-                                             {30, 0, 70, 40},
-                                             {0, 40, 70, 10},
-                                             {70, 40, 30, 40},
-                                             {30, 80, 70, 20},
-                                             {0, 50, 30, 50}})));
+                                                 {{0, 0, 30, 40},
+                                                  {30, 0, 70, 40},
+                                                  {0, 40, 70, 10},
+                                                  {70, 40, 30, 40},
+                                                  {30, 80, 70, 20},
+                                                  {0, 50, 30, 50}})));
 }
 
 TEST(Guillotine, AnalyserIsReusable) {

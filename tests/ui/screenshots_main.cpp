@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  for (const QString& message : services.Messages) std::fprintf(stderr, "%s\n", qPrintable(message));
+  for (const QString& message : services.Messages)
+    std::fprintf(stderr, "%s\n", qPrintable(message));
   return services.Messages.isEmpty() ? 0 : 1;
 }

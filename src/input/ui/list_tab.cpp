@@ -22,18 +22,24 @@ namespace {
 
 QString ListWord(TGridKind kind) {
   switch (kind) {
-    case TGridKind::Sheets: return "Sheets";
-    case TGridKind::Parts: return "Parts";
-    case TGridKind::Offcuts: return "Offcuts";
+    case TGridKind::Sheets:
+      return "Sheets";
+    case TGridKind::Parts:
+      return "Parts";
+    case TGridKind::Offcuts:
+      return "Offcuts";
   }
   return {};
 }
 
 QString FileExtension(TGridKind kind) {
   switch (kind) {
-    case TGridKind::Sheets: return "sht";
-    case TGridKind::Parts: return "prt";
-    case TGridKind::Offcuts: return "ofc";
+    case TGridKind::Sheets:
+      return "sht";
+    case TGridKind::Parts:
+      return "prt";
+    case TGridKind::Offcuts:
+      return "ofc";
   }
   return {};
 }
@@ -45,9 +51,9 @@ QList<int> ColumnWidths(TGridKind kind) {
 
 QStringList Headings(TGridKind kind) {
   if (kind == TGridKind::Parts) {
-    return {CaptionText("Part Label Caption"),  CaptionText("Part Length Caption"),
-            CaptionText("Part Width Caption"),  CaptionText("Part Rotate Caption"),
-            CaptionText("Part Qty Caption"),    CaptionText("Part Shape Caption")};
+    return {CaptionText("Part Label Caption"), CaptionText("Part Length Caption"),
+            CaptionText("Part Width Caption"), CaptionText("Part Rotate Caption"),
+            CaptionText("Part Qty Caption"),   CaptionText("Part Shape Caption")};
   }
   return {CaptionText("Layout Sheet Label Caption"), CaptionText("Layout Sheet Length Caption"),
           CaptionText("Layout Sheet Width Caption"), CaptionText("Layout Sheet Qty Caption"),
@@ -134,7 +140,9 @@ void TListTab::BuildTotalsPanel(QWidget& panel) {
   buttons_->addWidget(fileName_);
 }
 
-QString TListTab::FileName() const { return fileName_->text(); }
+QString TListTab::FileName() const {
+  return fileName_->text();
+}
 
 void TListTab::RefreshCaptions() {
   ApplyCaption(*open_, "Load File Button");

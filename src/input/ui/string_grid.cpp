@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kRowHeight = 20;
 
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnter(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 }  // namespace
 
@@ -111,7 +113,8 @@ void TStringGrid::copy() {
 }
 
 void TStringGrid::paste() {
-  if (currentRow() >= 1) SetCell(currentColumn(), currentRow(), QGuiApplication::clipboard()->text());
+  if (currentRow() >= 1)
+    SetCell(currentColumn(), currentRow(), QGuiApplication::clipboard()->text());
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {

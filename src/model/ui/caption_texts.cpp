@@ -12,13 +12,21 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToStdString(const QString& text) { return text.toStdString(); }
+std::string ToStdString(const QString& text) {
+  return text.toStdString();
+}
 
-QString CaptionText(std::string_view key) { return ToQString(Texts().Text(key)); }
+QString CaptionText(std::string_view key) {
+  return ToQString(Texts().Text(key));
+}
 
-QString HintText(std::string_view key) { return ToQString(Texts().Hint(key)); }
+QString HintText(std::string_view key) {
+  return ToQString(Texts().Hint(key));
+}
 
-QString MessageText(std::string_view key) { return CaptionText(key); }
+QString MessageText(std::string_view key) {
+  return CaptionText(key);
+}
 
 void ApplyCaption(QAbstractButton& control, std::string_view key) {
   control.setText(CaptionText(key));
@@ -36,6 +44,8 @@ void ApplyCaption(QGroupBox& control, std::string_view key) {
   ApplyHint(control, key);
 }
 
-void ApplyHint(QWidget& control, std::string_view key) { control.setToolTip(HintText(key)); }
+void ApplyHint(QWidget& control, std::string_view key) {
+  control.setToolTip(HintText(key));
+}
 
 }  // namespace vexlin

@@ -19,9 +19,13 @@ TColor FromQColor(const QColor& color) {
          (static_cast<TColor>(color.blue()) << 16);
 }
 
-TQtCanvas::TQtCanvas(QPainter& painter) : painter_(painter) { SetPenColor(0); }
+TQtCanvas::TQtCanvas(QPainter& painter) : painter_(painter) {
+  SetPenColor(0);
+}
 
-TColor TQtCanvas::PenColor() const { return penColor_; }
+TColor TQtCanvas::PenColor() const {
+  return penColor_;
+}
 
 void TQtCanvas::SetPenColor(TColor color) {
   penColor_ = color;

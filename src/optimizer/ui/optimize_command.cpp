@@ -20,9 +20,8 @@
 namespace vexlin {
 
 TOptimizeCommand::TOptimizeCommand(TTabContext& context, const TOptimizeTabs& tabs,
-                                   TProfileLists& profiles, TVexlin& engine,
-                                   QProgressBar& progress, QAction& progressShown,
-                                   QObject* parent)
+                                   TProfileLists& profiles, TVexlin& engine, QProgressBar& progress,
+                                   QAction& progressShown, QObject* parent)
     : QObject(parent),
       context_(context),
       tabs_(tabs),

@@ -210,7 +210,9 @@ TDrawSwitches TLayoutTab::Switches() const {
   return {showLabel_->isChecked(), showXYPos_->isChecked(), showLengthXWidth_->isChecked()};
 }
 
-bool TLayoutTab::ShowOffcuts() const { return showOffcuts_->isChecked(); }
+bool TLayoutTab::ShowOffcuts() const {
+  return showOffcuts_->isChecked();
+}
 
 TReportSettings TLayoutTab::ReportSettings() const {
   TReportSettings settings = settings_;
@@ -233,7 +235,9 @@ TPacket* TLayoutTab::CurrentLayout() {
   return &engine_->BestResult[index];
 }
 
-bool TLayoutTab::ManualModeOn() const { return manual_->ModeOn(); }
+bool TLayoutTab::ManualModeOn() const {
+  return manual_->ModeOn();
+}
 
 void TLayoutTab::ShowManualMode(bool on) {
   manualButton_->setVisible(!on);

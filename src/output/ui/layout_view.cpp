@@ -74,7 +74,9 @@ void TLayoutView::RepaintLayout() {
   paintBox_->show();
 }
 
-QWidget& TLayoutView::PaintBox() { return *paintBox_; }
+QWidget& TLayoutView::PaintBox() {
+  return *paintBox_;
+}
 
 void TLayoutView::ShowDrag(int32_t hiddenPiece, const TRect& dragRect) {
   hiddenPiece_ = hiddenPiece;
@@ -82,9 +84,13 @@ void TLayoutView::ShowDrag(int32_t hiddenPiece, const TRect& dragRect) {
   paintBox_->update();
 }
 
-void TLayoutView::EndDrag() { ShowDrag(-1, kNoDragRect); }
+void TLayoutView::EndDrag() {
+  ShowDrag(-1, kNoDragRect);
+}
 
-void TLayoutView::SetHint(const std::string& text) { hint_->setText(ToQString(text)); }
+void TLayoutView::SetHint(const std::string& text) {
+  hint_->setText(ToQString(text));
+}
 
 void TLayoutView::HideSheet() {
   sheet_->hide();

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "model/geometry.h"
-
 #include "output/layout_picture.h"
 #include "output/report.h"
 

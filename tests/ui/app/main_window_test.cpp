@@ -56,7 +56,8 @@ class MainWindowTest : public QObject {
 
   void ReadsTheDefaultFilesOfItsFolder() {
     TWindowFixture fixture;
-    fixture.Write("default.sht", "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=3\nCOST=12.5\n");
+    fixture.Write("default.sht",
+                  "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=3\nCOST=12.5\n");
     fixture.Write("default.ofc", "[SHEET1]\nLABEL=Rest\nLENGTH=500\nWIDTH=400\nQTY=1\n");
     fixture.Write("default.cap", "[CAPTION]\nTab Parts=Pieces\n");
     TSDIAppForm& window = fixture.Open();

@@ -154,9 +154,9 @@ class ListTabTest : public QObject {
   void LoadingClosesGapsAndKeepsToTheGridsRows() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();
-    const QString sheets = fixture.Write(
-        "gaps.sht", "[SHEET7]\nLABEL=Seven\nLENGTH=1\nWIDTH=1\nQTY=1\n"
-                    "[SHEET3]\nLABEL=Three\nLENGTH=1\nWIDTH=1\nQTY=1\n");
+    const QString sheets = fixture.Write("gaps.sht",
+                                         "[SHEET7]\nLABEL=Seven\nLENGTH=1\nWIDTH=1\nQTY=1\n"
+                                         "[SHEET3]\nLABEL=Three\nLENGTH=1\nWIDTH=1\nQTY=1\n");
     fixture.Services.OpenAnswers = {sheets};
     window.SheetsTab().OpenClick();
     QCOMPARE(window.SheetsTab().Grid().Cell(0, 1), QString("Three"));
@@ -240,9 +240,10 @@ class ListTabTest : public QObject {
   void OffcutsMoveIntoTheSheetGrid() {
     TWindowFixture fixture;
     fixture.Write("default.sht", "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=1\n");
-    fixture.Write("default.ofc", "[SHEET1]\nLABEL=R1\nLENGTH=500\nWIDTH=400\nQTY=1\n"
-                                 "[SHEET2]\nLABEL=R2\nLENGTH=300\nWIDTH=200\nQTY=2\n"
-                                 "[SHEET3]\nLABEL=R3\nLENGTH=300\nWIDTH=200\nQTY=2\n");
+    fixture.Write("default.ofc",
+                  "[SHEET1]\nLABEL=R1\nLENGTH=500\nWIDTH=400\nQTY=1\n"
+                  "[SHEET2]\nLABEL=R2\nLENGTH=300\nWIDTH=200\nQTY=2\n"
+                  "[SHEET3]\nLABEL=R3\nLENGTH=300\nWIDTH=200\nQTY=2\n");
     TSDIAppForm& window = fixture.Open();
     window.OffcutsTab().Grid().setCurrentCell(2, 0);
     window.OffcutsTab().ButtonAddCurrentOffcutClick();

@@ -13,7 +13,9 @@ std::optional<QString> TakeAnswer(std::deque<QString>& answers) {
 
 }  // namespace
 
-void TFakeServices::ShowMessage(QWidget* /*parent*/, const QString& text) { Messages << text; }
+void TFakeServices::ShowMessage(QWidget* /*parent*/, const QString& text) {
+  Messages << text;
+}
 
 std::optional<QString> TFakeServices::OpenFileName(QWidget* /*parent*/,
                                                    const TFileDialogRequest& request) {
@@ -31,6 +33,8 @@ std::optional<QColor> TFakeServices::PickColor(QWidget* /*parent*/, const QColor
   return ColorAnswer;
 }
 
-void TFakeServices::OpenWithDesktop(const QUrl& address) { Opened << address; }
+void TFakeServices::OpenWithDesktop(const QUrl& address) {
+  Opened << address;
+}
 
 }  // namespace vexlin

@@ -8,7 +8,9 @@ namespace vexlin {
 
 TWindowFixture::TWindowFixture() = default;
 
-QString TWindowFixture::PathOf(const QString& name) const { return folder_.filePath(name); }
+QString TWindowFixture::PathOf(const QString& name) const {
+  return folder_.filePath(name);
+}
 
 QString TWindowFixture::Write(const QString& name, const QByteArray& bytes) const {
   QFile file(PathOf(name));
