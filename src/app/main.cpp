@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "app/product_info.h"
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
   vexlin::TDesktopServices services;
   // The program folder is the folder the program was started from.
   vexlin::TSDIAppForm form(services, std::filesystem::current_path());
+  // A roomy start where the screen allows it, centred on the desktop.
+  const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+  form.resize(form.size().expandedTo(QSize(1024, 720)).boundedTo(desktop.size()));
+  form.move(desktop.center() - form.rect().center());
   vexlin::TComeInForm splash;
   splash.exec();
   form.show();
