@@ -71,6 +71,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.PageControl().tabText(1), QString("Pieces"));
   }
 
+  void ReadsAllSixDefaultFiles() {
+    TWindowFixture fixture;
+    fixture.Write("default.opt", "[OPTION]\nBLADE_WIDTH=3\nMEASURE=mm\n");
+    fixture.Write("default.cap", "[CAPTION]\nTab Report=Summary\n");
+    fixture.Write("default.sht", "[SHEET1]\nLABEL=Board\nLENGTH=2000\nWIDTH=1000\nQTY=3\n");
+    fixture.Write("default.prt", "[PART1]\nLABEL=Door\nLENGTH=600\nWIDTH=400\nQTY=2\n");
+    fixture.Write("default.ofc", "[SHEET1]\nLABEL=Rest\nLENGTH=500\nWIDTH=400\nQTY=1\n");
+    fixture.Write("default.apt",
+                  "[STR]\nCN=1\n[STR0TZ]\nN=Triangle2\nP1=300\nP2=200\nDX=0\n"
+                  "[STR0]\nL=T1\nQ=1\n");
+    TSDIAppForm& window = fixture.Open();
+    QCOMPARE(window.findChild<QLineEdit*>("EditBladeWidth")->text(), QString("3"));
+    QCOMPARE(window.PageControl().tabText(6), QString("Summary"));
+    QCOMPARE(window.PartsTab().Grid().Cell(0, 1), QString("Door"));
+    QCOMPARE(window.OffcutsTab().Grid().Cell(0, 1), QString("Rest"));
+    QCOMPARE(window.Profiles().Profiles.Size(), size_t{1});
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QCOMPARE(window.PageControl().currentIndex(), 0);
+  }
+
   void KeepsItsMinimumSize() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();
