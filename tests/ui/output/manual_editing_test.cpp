@@ -99,10 +99,7 @@ bool Shown(TSDIAppForm& window, const char* button) {
 }
 
 TSDIAppForm& RunJob(TWindowFixture& fixture) {
-  TSDIAppForm& window = OpenShownJob(fixture, kSheets, kParts, kOptions);
-  StartOptimize(window);
-  if (window.LayoutTab().CurrentLayout() == nullptr) qFatal("no layout");
-  return window;
+  return RunShownJob(fixture, kSheets, kParts, kOptions, 1);
 }
 
 }  // namespace

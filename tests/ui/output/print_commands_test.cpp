@@ -33,10 +33,7 @@ TSDIAppForm& OpenJob(TWindowFixture& fixture) {
 }
 
 TSDIAppForm& RunJob(TWindowFixture& fixture) {
-  TSDIAppForm& window = OpenJob(fixture);
-  StartOptimize(window);
-  if (window.Engine().BestResult.Size() != 3) qFatal("the job did not give three layouts");
-  return window;
+  return RunShownJob(fixture, kSheets, kParts, kOptions, 3);
 }
 
 // The window's printer writes a PDF file into the fixture's folder instead.

@@ -58,10 +58,7 @@ TSDIAppForm& OpenJob(TWindowFixture& fixture) {
 }
 
 TSDIAppForm& RunJob(TWindowFixture& fixture) {
-  TSDIAppForm& window = OpenJob(fixture);
-  StartOptimize(window);
-  if (window.Engine().BestResult.Size() != 3) qFatal("the job did not give three layouts");
-  return window;
+  return RunShownJob(fixture, kSheets, kParts, kOptions, 3);
 }
 
 // Runs a command whose save dialog the user answers with name.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
 #include "support/window_fixture.h"
 
@@ -36,6 +37,14 @@ TSDIAppForm& OpenShownJob(TWindowFixture& fixture, const char* sheets, const cha
   window.resize(1000, 700);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
+  return window;
+}
+
+TSDIAppForm& RunShownJob(TWindowFixture& fixture, const char* sheets, const char* parts,
+                         const char* options, size_t layouts) {
+  TSDIAppForm& window = OpenShownJob(fixture, sheets, parts, options);
+  StartOptimize(window);
+  if (window.Engine().BestResult.Size() != layouts) qFatal("the job gave another layout count");
   return window;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <cstddef>
 
 namespace vexlin {
 
@@ -26,5 +27,8 @@ void ClickLayoutButton(TSDIAppForm& window, const char* button);
 // a real size to lay themselves out.
 TSDIAppForm& OpenShownJob(TWindowFixture& fixture, const char* sheets, const char* parts,
                           const char* options);
+// The same, then "Start Optimize"; the test stops unless the run gives that many layouts.
+TSDIAppForm& RunShownJob(TWindowFixture& fixture, const char* sheets, const char* parts,
+                         const char* options, size_t layouts);
 
 }  // namespace vexlin
