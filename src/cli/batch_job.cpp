@@ -64,13 +64,7 @@ void ApplyOverrides(const TBatchOptions& options, TOptionSettings& settings) {
 
 TJsonRunFacts FactsOf(const TOptionValues& values) {
   TJsonRunFacts facts;
-  facts.Unit = values.Measure;
-  facts.BladeWidth = values.BladeWidth;
-  facts.LengthEdge = values.LengthEdge;
-  facts.WidthEdge = values.WidthEdge;
-  facts.Guillotine = values.Guillotine;
-  facts.Cost = values.CostOptimize;
-  facts.Fast = values.FastOptimize;
+  facts.Run = ReportSettingsOf(values, false);
   return facts;
 }
 
@@ -121,15 +115,9 @@ void LoadResult(const std::string& path, const TOptionValues& values, TVexlin& e
     Refuse(run, kBatchRefused, Texts().Text("MSG_LAYOUT_IS_EMPTY"));
     return;
   }
-  run.Facts.Unit = load.Settings.Unit;
-  run.Facts.BladeWidth = load.Settings.BladeWidth;
-  run.Facts.LengthEdge = load.Settings.LengthEdge;
-  run.Facts.WidthEdge = load.Settings.WidthEdge;
-  run.Facts.Guillotine = load.Flags.Guillotine.value_or(values.Guillotine);
-  run.Facts.Cost = load.Flags.CostOptimize.value_or(values.CostOptimize);
-  run.Facts.Fast = load.Flags.FastOptimize.value_or(values.FastOptimize);
+  run.Facts.Run = ReportSettingsOf(LoadedOptionValues(load, values), false);
   for (TPacket& layout : engine.BestResult.Items) {
-    GenerateOffcutParts(layout, load.Settings.BladeWidth, run.Facts.Guillotine);
+    GenerateOffcutParts(layout, load.Settings.BladeWidth, run.Facts.Run.Guillotine);
   }
 }
 

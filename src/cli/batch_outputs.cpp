@@ -22,14 +22,7 @@ namespace {
 constexpr int32_t kPictureWidth = 1000;  // pixels
 
 TReportSettings ReportSettingsOf(const TBatchOptions& options, const TJsonRunFacts& facts) {
-  TReportSettings settings;
-  settings.UnitText = facts.Unit;
-  settings.BladeWidth = facts.BladeWidth;
-  settings.LengthEdge = facts.LengthEdge;
-  settings.WidthEdge = facts.WidthEdge;
-  settings.Guillotine = facts.Guillotine;
-  settings.CostOptimize = facts.Cost;
-  settings.FastOptimize = facts.Fast;
+  TReportSettings settings = facts.Run;
   settings.ShowOffcuts = options.ShowOffcuts;
   return settings;
 }
@@ -81,8 +74,9 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   const TJsonRunFacts& facts = run.Facts;
   std::string error;
   if (!options.SaveResultFile.empty()) {
-    const TLayoutSettings layout{facts.BladeWidth, facts.Unit, facts.LengthEdge, facts.WidthEdge};
-    const TLayoutFlags flags{facts.Guillotine, facts.Cost, facts.Fast};
+    const TReportSettings& run = facts.Run;
+    const TLayoutSettings layout{run.BladeWidth, run.UnitText, run.LengthEdge, run.WidthEdge};
+    const TLayoutFlags flags{run.Guillotine, run.CostOptimize, run.FastOptimize};
     error = SaveLayoutsFile(options.SaveResultFile, engine, layout, flags);
   }
   if (error.empty() && !options.DxfName.empty()) {

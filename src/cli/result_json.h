@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "output/report.h"
+
 namespace vexlin {
 
 class TVexlin;
@@ -10,13 +12,7 @@ class TVexlin;
 // The run facts that the JSON result carries besides the layouts.
 struct TJsonRunFacts {
   std::string Message;  // empty when the run succeeded
-  std::string Unit;
-  int32_t BladeWidth = 0;  // scaled
-  int32_t LengthEdge = 0;  // scaled; taken off both short ends of each sheet
-  int32_t WidthEdge = 0;
-  bool Guillotine = false;
-  bool Cost = false;
-  bool Fast = false;
+  TReportSettings Run;  // unit, scaled blade width and edges, the three flags
   double Seconds = 0.0;
 };
 

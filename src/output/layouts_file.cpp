@@ -122,4 +122,16 @@ TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine) {
   return load;
 }
 
+TOptionValues LoadedOptionValues(const TLayoutsLoad& load, const TOptionValues& current) {
+  TOptionValues values = current;
+  values.BladeWidth = load.Settings.BladeWidth;
+  values.Measure = load.Settings.Unit;
+  values.LengthEdge = load.Settings.LengthEdge;
+  values.WidthEdge = load.Settings.WidthEdge;
+  values.Guillotine = load.Flags.Guillotine.value_or(current.Guillotine);
+  values.CostOptimize = load.Flags.CostOptimize.value_or(current.CostOptimize);
+  values.FastOptimize = load.Flags.FastOptimize.value_or(current.FastOptimize);
+  return values;
+}
+
 }  // namespace vexlin

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "input/option_values.h"
+
 namespace vexlin {
 
 class TVexlin;
@@ -35,6 +37,10 @@ struct TLayoutsLoad {
   TLayoutSettings Settings;
   TLayoutFlags Flags;
 };
+
+// The options a loaded result was cut with; flags that older files lack are taken from
+// current, as a run would take them.
+TOptionValues LoadedOptionValues(const TLayoutsLoad& load, const TOptionValues& current);
 
 // Writes the result of the engine (its layouts, part list and sheet list) with the
 // settings to a layouts file, replacing its content. Returns an empty text, the message

@@ -27,20 +27,6 @@ namespace {
 
 constexpr int32_t kPictureWidth = 1000;  // pixels, as the batch tool draws them
 
-// A saved result brings its own cutting settings; flags that older files lack are taken
-// from the Configure tab, as a run would take them.
-TOptionValues LoadedValues(const TLayoutsLoad& load, const TOptionSettings& options) {
-  TOptionValues values;
-  values.BladeWidth = load.Settings.BladeWidth;
-  values.Measure = load.Settings.Unit;
-  values.LengthEdge = load.Settings.LengthEdge;
-  values.WidthEdge = load.Settings.WidthEdge;
-  values.Guillotine = load.Flags.Guillotine.value_or(options.Guillotine);
-  values.CostOptimize = load.Flags.CostOptimize.value_or(options.CostOptimize);
-  values.FastOptimize = load.Flags.FastOptimize.value_or(options.FastOptimize);
-  return values;
-}
-
 TDXFShowFlags ShowFlagsOf(const TDrawSwitches& switches) {
   return {switches.ShowLabels, switches.ShowSizes, switches.ShowPositions};
 }
@@ -94,7 +80,13 @@ void TResultCommands::ButtonLoadLayoutClick() {
 void TResultCommands::LoadLayouts(const QString& path) {
   tab_.HideLayout();  // the view must let go of the layouts the load replaces
   const TLayoutsLoad load = LoadLayoutsFile(ToStdString(path), engine_);
-  const TOptionValues values = LoadedValues(load, context_.OptionSettings());
+  // Flags that older files lack come from the Configure tab.
+  const TOptionSettings options = context_.OptionSettings();
+  TOptionValues current;
+  current.Guillotine = options.Guillotine;
+  current.FastOptimize = options.FastOptimize;
+  current.CostOptimize = options.CostOptimize;
+  const TOptionValues values = LoadedOptionValues(load, current);
   if (load.Error.empty()) {
     ApplyOptionValues(values);
   } else {
