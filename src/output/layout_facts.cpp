@@ -16,19 +16,6 @@ std::string Caption(std::string_view key) {
   return Texts().Text(key);
 }
 
-// Divides by 10^-decimals, rounds half to even and multiplies back, as the report does.
-double RoundTo(double x, int decimals) {
-  double power = 1.0;
-  for (int i = 0; i < decimals; ++i) power *= 10.0;
-  const double factor = 1.0 / power;
-  return std::nearbyint(x / factor) * factor;
-}
-
-// The full sheet was typed as a 32-bit length, so its size fits one again.
-std::string LengthText(int64_t length) {
-  return PubFunc().ScaledToText(static_cast<int32_t>(length));
-}
-
 std::string AreaText(double area, const TReportSettings& settings) {
   return PubFunc().AreaToText(RoundTo(area, 4)) + Caption("Sqr Caption") + settings.UnitText;
 }

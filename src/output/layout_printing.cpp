@@ -79,10 +79,6 @@ int64_t ScaledPixels(int64_t length, double scale) {
   return RoundHalfEven(static_cast<double>(length) * scale);
 }
 
-std::string LengthText(int64_t length) {
-  return PubFunc().ScaledToText(static_cast<int32_t>(length));
-}
-
 void Text(TCanvas& canvas, int64_t x, int64_t y, const std::string& text) {
   canvas.TextOut(Px(x), Px(y), text);
 }

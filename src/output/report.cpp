@@ -37,21 +37,6 @@ std::string Caption(std::string_view key) {
   return Texts().Text(key);
 }
 
-// Divides by 10^-decimals, rounds half to even and multiplies back.
-double RoundTo(double x, int decimals) {
-  double power = 1.0;
-  for (int i = 0; i < decimals; ++i) power *= 10.0;
-  const double factor = 1.0 / power;
-  return std::nearbyint(x / factor) * factor;
-}
-
-// A length of 64 bits, so that sums and trimmed-back sheet sizes cannot overflow.
-std::string LengthText(int64_t n) {
-  const int32_t scale = PubFunc().DecimalScale();
-  if (scale == 0) return "0";
-  return FormatFixed4(static_cast<int64_t>(DivideHalfEven(Int128{n} * 10000, scale)));
-}
-
 std::string AreaText(double area) {
   return PubFunc().AreaToText(area);
 }
@@ -207,6 +192,20 @@ void AddOffcutLines(const TReportWriter& writer, const TPacket& layout,
 }
 
 }  // namespace
+
+// Divides by 10^-decimals, rounds half to even and multiplies back.
+double RoundTo(double x, int decimals) {
+  double power = 1.0;
+  for (int i = 0; i < decimals; ++i) power *= 10.0;
+  const double factor = 1.0 / power;
+  return std::nearbyint(x / factor) * factor;
+}
+
+std::string LengthText(int64_t n) {
+  const int32_t scale = PubFunc().DecimalScale();
+  if (scale == 0) return "0";
+  return FormatFixed4(static_cast<int64_t>(DivideHalfEven(Int128{n} * 10000, scale)));
+}
 
 TReportSettings ReportSettingsOf(const TOptionValues& values, bool showOffcuts) {
   TReportSettings settings;

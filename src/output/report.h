@@ -52,5 +52,10 @@ std::vector<std::string> FormatOneLayoutReport(const TPacket& layout, size_t ind
 
 // A percentage rounded to two decimals, half to even, in its shortest text with "%".
 std::string PercentText(double percent);
+// A length as the reports write it; 64 bits, so sums and trimmed-back sheet sizes cannot
+// overflow.
+std::string LengthText(int64_t n);
+// x rounded to the given number of decimals, half to even.
+double RoundTo(double x, int decimals);
 
 }  // namespace vexlin
