@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "model/packet.h"
-#include "model/pub_func.h"
 #include "model/rounding.h"
 #include "model/text_table.h"
 #include "optimizer/schemes.h"
