@@ -6,6 +6,7 @@
 #include "model/pub_func.h"
 #include "model/run_options.h"
 #include "model/text_table.h"
+#include "model/value_limits.h"
 
 namespace vexlin {
 namespace {
@@ -40,7 +41,8 @@ std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
   values.CostOptimize = settings.CostOptimize;
   for (const TScaledSetting& setting : kScaledSettings) {
     const std::optional<int32_t> value = PubFunc().TextToScaled(settings.*setting.Text);
-    if (!value || *value < 0) return TOptionFault{Texts().Text(setting.MessageKey), setting.Field};
+    if (!value || *value < 0 || *value > kMaxScaledLength)
+      return TOptionFault{Texts().Text(setting.MessageKey), setting.Field};
     values.*setting.Value = *value;
   }
   values.Measure = settings.Measure;

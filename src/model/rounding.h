@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace vexlin {
 
@@ -12,6 +14,12 @@ __extension__ typedef unsigned __int128 UInt128;
 // Reals become integers by rounding to nearest with halves to even.
 inline int64_t RoundHalfEven(double x) {
   return static_cast<int64_t>(std::nearbyint(x));
+}
+
+// The 32-bit value nearest to x: a sum that would wrap round stays at the limit instead.
+inline int32_t SaturateInt32(int64_t x) {
+  return static_cast<int32_t>(std::clamp<int64_t>(x, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
 }
 
 // Integer division rounded to nearest with halves to even (denominator not 0).

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "model/random.h"
@@ -13,6 +15,9 @@ namespace vexlin {
 namespace {
 
 constexpr int32_t kBaseWeight = 10000;
+// Weights stay this close to the base so that a weight less the base cannot wrap round;
+// only parts of enormous area reach it.
+constexpr int64_t kMaxWeightSpread = std::numeric_limits<int32_t>::max() - kBaseWeight;
 // Scores this close count as equal; evenness decides between them.
 constexpr double kScoreTolerance = 1.0;
 constexpr double kPoolFloor = -99999.0;
@@ -130,7 +135,8 @@ void TCostSearch::SetWeights(int scheme, int step) {
         scheme == 0 ? RoundHalfEven(step * part.GrossArea() /
                                     static_cast<double>(int64_t{part.Length} + part.Width))
                     : int64_t{step} * static_cast<int64_t>(parts.Size() - i);
-    weights_[i].Count = static_cast<int32_t>(Random(static_cast<uint32_t>(spread)) + kBaseWeight);
+    const auto drawn = Random(static_cast<uint32_t>(std::min(spread, kMaxWeightSpread)));
+    weights_[i].Count = static_cast<int32_t>(drawn + kBaseWeight);
   }
 }
 
@@ -158,13 +164,17 @@ void TCostSearch::CutFromPool() {
 bool TCostSearch::CutFromRefills() {
   refills_.Clear();
   refillScores_ = {};
+  bool refilled = false;
   while (!remaining_.AllCountsZero() && !sheetsLeft_.AllCountsZero()) {
     const int k = Pick(refills_, refillScores_, kRefillFloor, false);
     if (k >= 0) {
       Take(refills_[static_cast<size_t>(k)], refillScores_.Plain[static_cast<size_t>(k)]);
-    } else if (!Refill()) {
-      return false;
+      refilled = false;
+      continue;
     }
+    // Fresh layouts of which none can be chosen would come back the same for ever.
+    if (refilled || !Refill()) return false;
+    refilled = true;
   }
   return true;
 }
@@ -232,7 +242,8 @@ void TCostSearch::LearnFrom(const TPacket& layout, double plain) {
     if (chosenScores_[h] > plain) {
       const TPanels& earlier = chosen_[h].TypeCounts;
       for (size_t i = 0; i < adjustments_.Size(); ++i) {
-        adjustments_[i].Count += layout.TypeCounts[i].Count - earlier[i].Count;
+        adjustments_[i].Count = SaturateInt32(int64_t{adjustments_[i].Count} +
+                                              layout.TypeCounts[i].Count - earlier[i].Count);
       }
       return;
     }
@@ -257,7 +268,9 @@ bool TCostSearch::TrialEndsSearch() {
 
 void TCostSearch::LearnWeights() {
   for (size_t i = 0; i < weights_.Size(); ++i) {
-    weights_[i].Count += (adjustments_[i].Count - kBaseWeight) / 2;
+    const int64_t learned = weights_[i].Count + (int64_t{adjustments_[i].Count} - kBaseWeight) / 2;
+    weights_[i].Count = static_cast<int32_t>(
+        std::clamp(learned, kBaseWeight - kMaxWeightSpread, kBaseWeight + kMaxWeightSpread));
   }
 }
 

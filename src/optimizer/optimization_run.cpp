@@ -2,9 +2,10 @@
 
 #include "input/option_values.h"
 #include "model/panels.h"
-#include "output/offcut_generator.h"
+#include "model/rounding.h"
 #include "optimizer/search_counters.h"
 #include "optimizer/vexlin.h"
+#include "output/offcut_generator.h"
 
 namespace vexlin {
 namespace {
@@ -12,17 +13,21 @@ namespace {
 std::string AddInputs(TVexlin& engine, const TPanels& sheets, const TPanels& parts,
                       const TPanels& profiles, const TOptionValues& options) {
   for (const T2DStock& sheet : sheets) {
-    std::string error = engine.AddSheet(sheet.Label, sheet.Length - 2 * options.LengthEdge,
-                                        sheet.Width - 2 * options.WidthEdge, sheet.Count,
-                                        sheet.Cost);
+    std::string error = engine.AddSheet(
+        sheet.Label, SaturateInt32(int64_t{sheet.Length} - 2 * int64_t{options.LengthEdge}),
+        SaturateInt32(int64_t{sheet.Width} - 2 * int64_t{options.WidthEdge}), sheet.Count,
+        sheet.Cost);
     if (!error.empty()) return error;
   }
   for (const T2DStock& part : parts) {
-    std::string error = engine.AddPart(part.Label, part.Length, part.Width, part.Rotatable,
-                                       part.Count, part.Shape);
+    std::string error =
+        engine.AddPart(part.Label, part.Length, part.Width, part.Rotatable, part.Count, part.Shape);
     if (!error.empty()) return error;
   }
-  for (const T2DStock& profile : profiles) engine.AddProfile(profile);
+  for (const T2DStock& profile : profiles) {
+    std::string error = engine.AddProfile(profile);
+    if (!error.empty()) return error;
+  }
   return {};
 }
 

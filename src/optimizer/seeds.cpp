@@ -199,7 +199,10 @@ void TSeeds::AddAllPending() {
 
 void TSeeds::JoinPending(double factor) {
   while (!PendingSeeds.empty() || !pendingJoins_.empty()) {
-    if (SeedList.size() >= 1024 || SeedCounter > 4095) return;
+    if (SeedList.size() >= 1024 || SeedCounter > 4095) {
+      AddBaseSeedsLeft();
+      return;
+    }
     if (SeedList.size() % 10 == 0 && ProgressStep) ProgressStep();
     TPacket s = TakeOldestPending();
     JoinWithIndexed(s, true, factor);
@@ -207,6 +210,25 @@ void TSeeds::JoinPending(double factor) {
     AppendSeed(std::move(s));
     --SeedCounter;
   }
+}
+
+// The library stopped growing before every base block was taken: the blocks of the first
+// part types wait longest, and a type without any block could never be placed. Such
+// types get all their base blocks; types that have a block keep the library as it was.
+// The counter stays as the stop left it, so that the next run joins as it would have.
+void TSeeds::AddBaseSeedsLeft() {
+  std::vector<bool> placeable(SeedParts.Size(), false);
+  for (const TPacket& seed : SeedList) {
+    for (size_t i = 0; i < placeable.size(); ++i) {
+      placeable[i] = placeable[i] || seed.TypeCounts[i].Count > 0;
+    }
+  }
+  for (TPacket& seed : PendingSeeds) {
+    if (SeedList.size() > kLastSeedNumber) break;
+    const int32_t type = seed.SingleTypeIndex();
+    if (type >= 0 && !placeable[static_cast<size_t>(type)]) AppendSeed(std::move(seed));
+  }
+  PendingSeeds.clear();
 }
 
 TPacket TSeeds::TakeOldestPending() {

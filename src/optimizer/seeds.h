@@ -117,6 +117,7 @@ class TSeeds {
   void GenGridPass(const T2DStock& part, TPacket& block);
   void AddAllPending();
   void JoinPending(double factor);
+  void AddBaseSeedsLeft();
   void JoinWithIndexed(const TPacket& s, bool vertical, double factor);
   void TryJoin(const TPacket& s, int16_t number, bool vertical, int32_t sSingleType);
   TPacket TakeOldestPending();

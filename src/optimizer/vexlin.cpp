@@ -4,6 +4,7 @@
 
 #include "model/run_options.h"
 #include "model/text_table.h"
+#include "model/value_limits.h"
 
 namespace vexlin {
 namespace {
@@ -11,6 +12,18 @@ namespace {
 bool HasLabel(const TPanels& list, std::string_view label) {
   return std::any_of(list.begin(), list.end(),
                      [label](const T2DStock& item) { return item.Label == label; });
+}
+
+bool InLengthRange(int32_t length) {
+  return length > 0 && length <= kMaxScaledLength;
+}
+
+std::string PartRangeFault(int32_t length, int32_t width, int32_t count) {
+  const TTextTable& texts = Texts();
+  if (!InLengthRange(length)) return texts.Text("MSG_PART_LENGTH_FORMAT_INVALID");
+  if (!InLengthRange(width)) return texts.Text("MSG_PART_WIDTH_FORMAT_INVALID");
+  if (count < 0 || count > kMaxCount) return texts.Text("MSG_PART_QTY_FORMAT_INVALID");
+  return {};
 }
 
 int32_t LargerNetSide(const T2DStock& item) {
@@ -38,9 +51,9 @@ std::string TVexlin::AddSheet(std::string_view label, int32_t length, int32_t wi
                               int32_t cost) {
   const TTextTable& texts = Texts();
   if (label.empty()) return texts.Text("MSG_SHEET_LABEL_CANT_BE_EMPTY");
-  if (length <= 0) return texts.Text("MSG_SHEET_LENGTH_FORMAT_INVALID");
-  if (width <= 0) return texts.Text("MSG_SHEET_WIDTH_FORMAT_INVALID");
-  if (count <= 0) return texts.Text("MSG_SHEET_QTY_FORMAT_INVALID");
+  if (!InLengthRange(length)) return texts.Text("MSG_SHEET_LENGTH_FORMAT_INVALID");
+  if (!InLengthRange(width)) return texts.Text("MSG_SHEET_WIDTH_FORMAT_INVALID");
+  if (count <= 0 || count > kMaxCount) return texts.Text("MSG_SHEET_QTY_FORMAT_INVALID");
   if (cost < 0) return texts.Text("MSG_SHEET_COST_FORMAT_INVALID");
   if (HasLabel(Sheets, label)) return texts.Text("MSG_LABEL_ISNT_UNIQUE");
   T2DStock sheet;
@@ -54,9 +67,7 @@ std::string TVexlin::AddPart(std::string_view label, int32_t length, int32_t wid
                              int32_t count, uint8_t shape) {
   const TTextTable& texts = Texts();
   if (label.empty()) return texts.Text("MSG_PART_LABEL_CANT_BE_EMPTY");
-  if (length <= 0) return texts.Text("MSG_PART_LENGTH_FORMAT_INVALID");
-  if (width <= 0) return texts.Text("MSG_PART_WIDTH_FORMAT_INVALID");
-  if (count < 0) return texts.Text("MSG_PART_QTY_FORMAT_INVALID");
+  if (std::string fault = PartRangeFault(length, width, count); !fault.empty()) return fault;
   if (HasLabel(Parts, label)) return texts.Text("MSG_LABEL_ISNT_UNIQUE");
   T2DStock part;
   part.SetLabel(label).SetLength(length).SetWidth(width).SetCount(count).SetShape(shape);
@@ -65,8 +76,10 @@ std::string TVexlin::AddPart(std::string_view label, int32_t length, int32_t wid
   return {};
 }
 
-void TVexlin::AddProfile(const T2DStock& piece) {
-  Parts.AddCopy(piece);
+std::string TVexlin::AddProfile(const T2DStock& piece) {
+  std::string fault = PartRangeFault(piece.Length, piece.Width, piece.Count);
+  if (fault.empty()) Parts.AddCopy(piece);
+  return fault;
 }
 
 std::string TVexlin::CheckPartCount() {

@@ -28,7 +28,7 @@ class TVexlin {
                        int32_t cost);
   std::string AddPart(std::string_view label, int32_t length, int32_t width, bool rotatable,
                       int32_t count, uint8_t shape);
-  void AddProfile(const T2DStock& piece);
+  std::string AddProfile(const T2DStock& piece);
   std::string CheckPartCount();
   void AddBladeWidth();
   std::string CheckPartSizes() const;

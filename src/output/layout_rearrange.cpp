@@ -22,10 +22,10 @@ std::string AddLayoutInputs(TVexlin& second, const TPacket& layout) {
     }
   }
   for (const T2DStock& type : layout.TypeCounts) {
-    if (type.Shape != kShapeProfile) continue;
+    if (!error.empty() || type.Shape != kShapeProfile) continue;
     T2DStock profile = type;
     profile.SetLength(type.NetLength()).SetWidth(type.NetWidth());
-    second.AddProfile(profile);
+    error = second.AddProfile(profile);
   }
   return error;
 }

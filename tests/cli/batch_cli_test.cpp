@@ -11,8 +11,9 @@ namespace {
 const char* kSheets = "[SHEET1]\r\nLABEL=S1\r\nLENGTH=1000\r\nWIDTH=500\r\nQTY=2\r\nCOST=10\r\n";
 const char* kParts =
     "[PART1]\r\nLABEL=P1\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=4\r\nROTATE=R\r\nSHAPE=R\r\n";
-const char* kOptions = "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
-                       "GUILLOTINE=F\r\nMEASURE=mm\r\n";
+const char* kOptions =
+    "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
+    "GUILLOTINE=F\r\nMEASURE=mm\r\n";
 
 // The report with its date and time lines left out.
 std::string WithoutClock(const std::string& report) {
@@ -69,6 +70,40 @@ TEST_F(BatchCli, RefusedJobsExitWithTheProgramsMessage) {
   EXPECT_EQ(run.ExitCode, 1);
   EXPECT_EQ(run.Err, "define blade width format error in configure tab\n");
   EXPECT_TRUE(run.Out.empty());
+}
+
+// Jobs that once ran for ever or were refused for no reason.
+std::string ReproJob(const std::string& name) {
+  return std::string(VEXLIN_TEST_DATA_DIR) + "/repro/" + name;
+}
+
+TEST_F(BatchCli, JobsThatOnceHungEndWithTheirMessage) {
+  const std::vector<std::pair<std::string, std::string>> jobs = {
+      {"blade-hang", "define blade width format error in configure tab\n"},
+      {"cost-hang", "Current sheet Length format error.\n"},
+      {"kerf-at-limit-cost",
+       "Can't Get result , because of too small sheets size, too large parts size , or less "
+       "sheets qualify\n"},
+  };
+  for (const auto& [job, message] : jobs) {
+    const TBatchProcess run = RunBatchProgram({ReproJob(job)});
+    EXPECT_EQ(run.ExitCode, 1) << job;
+    EXPECT_EQ(run.Err, message) << job;
+  }
+}
+
+TEST_F(BatchCli, EveryPartTypeOfAManyTypeJobIsCut) {
+  const TBatchProcess run =
+      RunBatchProgram({"--json", folder_.PathOf("r.json"), ReproJob("many-part-types")});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const auto result = nlohmann::json::parse(ReadWholeFile(folder_.PathOf("r.json")));
+  size_t pieces = 0;
+  for (const auto& layout : result["layouts"]) {
+    for (const auto& piece : layout["pieces"]) {
+      if (!piece["offcut"].get<bool>()) pieces += layout["count"].get<size_t>();
+    }
+  }
+  EXPECT_EQ(pieces, 66u);
 }
 
 TEST_F(BatchCli, MalformedFilesAreRefusedWithoutACrash) {
@@ -169,7 +204,7 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
   const std::string picture = ReadWholeFile(folder_.PathOf("view_1.svg"));
   EXPECT_EQ(picture.rfind("<svg", 0), 0u);
   EXPECT_NE(picture.find("400X250"), std::string::npos);  // sizes shown
-  EXPECT_EQ(picture.find(">P1<"), std::string::npos);      // labels not
+  EXPECT_EQ(picture.find(">P1<"), std::string::npos);     // labels not
   const TBatchProcess unwritable =
       RunBatchProgram({"--dxf", folder_.PathOf("no/such/folder/cut"), Folder()});
   EXPECT_EQ(unwritable.ExitCode, 2);
@@ -177,10 +212,9 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
 
 TEST_F(BatchCli, WritesAPageWithPicturesAndTheOffcutsWorthKeeping) {
   WriteJob();
-  folder_.Write("default.prt",
-                "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
-  const TBatchProcess run = RunBatchProgram(
-      {"--html", folder_.PathOf("job.html"), "--offcuts-out", folder_.PathOf("rest.ofc"), Folder()});
+  folder_.Write("default.prt", "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
+  const TBatchProcess run = RunBatchProgram({"--html", folder_.PathOf("job.html"), "--offcuts-out",
+                                             folder_.PathOf("rest.ofc"), Folder()});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::string page = ReadWholeFile(folder_.PathOf("job.html"));
   EXPECT_NE(page.find("job.html_1.svg"), std::string::npos);

@@ -61,6 +61,23 @@ TEST(OptionValues, FaultsComeInOrderAndRefuseNegativeValues) {
   EXPECT_FALSE(ReadOptionValues(settings, values).has_value());
 }
 
+TEST(OptionValues, LengthsBeyondTheLimitGetTheirFieldsMessage) {
+  TOptionSettings settings;
+  settings.LengthEdge = "1500000";  // would wrap a 2440 sheet round to 1,297,407
+  TOptionValues values;
+  std::optional<TOptionFault> got = ReadOptionValues(settings, values);
+  ASSERT_TRUE(got.has_value());
+  EXPECT_EQ(got->Field, TOptionField::LengthEdge);
+  EXPECT_EQ(got->Message, "define length edge format error in configure tab");
+  settings.LengthEdge = "100000";
+  settings.BladeWidth = "100000.001";
+  got = ReadOptionValues(settings, values);
+  ASSERT_TRUE(got.has_value());
+  EXPECT_EQ(got->Field, TOptionField::BladeWidth);
+  settings.BladeWidth = "100000";
+  EXPECT_FALSE(ReadOptionValues(settings, values).has_value());
+}
+
 TEST(OptionValues, ApplyHandsTheRunValuesToTheEngine) {
   TOptionValues values;
   values.BladeWidth = 4000;

@@ -60,5 +60,52 @@ TEST_F(OptimizationRun, StopsAtTheFirstRefusalAndClearsThePreviousResult) {
   EXPECT_TRUE(engine_.Sheets.Empty());
 }
 
+// Small parts of many types, one of each: the seed library once stopped growing before
+// the first types had a block of their own, so such jobs were refused.
+TEST_F(OptimizationRun, CutsEveryPieceOfJobsWithManyPartTypes) {
+  options_.BladeWidth = 3200;
+  ApplyOptionValues(options_);
+  sheets_[0].SetLength(2800000).SetWidth(2070000).SetCount(8);
+  for (const int32_t types : {66, 100, 300}) {
+    parts_.ClearAll();
+    for (int32_t i = 1; i <= types; ++i) {
+      parts_.AddCopy(T2DStock()
+                         .SetLabel("P" + std::to_string(i))
+                         .SetLength(30000 + 1000 * i)
+                         .SetWidth(20000)
+                         .SetCount(1));
+    }
+    ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}), "") << types;
+    int64_t cut = 0;
+    for (const TPacket& layout : engine_.BestResult.Items)
+      cut += layout.TotalCount() * layout.Count;
+    EXPECT_EQ(cut, types);
+  }
+}
+
+TEST_F(OptimizationRun, RefusesSizesAndCountsBeyondTheLimitsWithTheFieldsMessage) {
+  options_.LengthEdge = 1'500'000'000;  // twice that wraps round in 32 bits
+  EXPECT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}),
+            "Current sheet Length format error.");
+  options_.LengthEdge = 0;
+  sheets_[0].Width = 100'000'001;
+  EXPECT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}),
+            "Current sheet Width format error.");
+  sheets_[0].Width = 1220000;
+  parts_[0].Count = 1'000'001;
+  EXPECT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}),
+            "Current part quantity format error.");
+  parts_[0].Count = 5;
+  TPanels profiles;
+  profiles.AddCopy(T2DStock()
+                       .SetLabel("T")
+                       .SetShape(kShapeProfile)
+                       .SetLength(200'000'000)
+                       .SetWidth(1000)
+                       .SetCount(1));
+  EXPECT_EQ(RunOptimization(engine_, sheets_, parts_, profiles, options_, {}),
+            "Current part Length format error.");
+}
+
 }  // namespace
 }  // namespace vexlin

@@ -59,7 +59,7 @@ TEST_F(VexlinInputs, MessagesComeFromTheTextTable) {
 
 TEST_F(VexlinInputs, PartCountNumbersThePartsAndNeedsAPositiveTotal) {
   T2DStock profile;
-  profile.SetLabel("TRI").SetShape(kShapeProfile).SetCount(0).SetIndex(7);
+  profile.SetLabel("TRI").SetShape(kShapeProfile).SetLength(5).SetWidth(6).SetCount(0).SetIndex(7);
   engine_.AddPart("A", 5, 6, true, 0, 0);
   engine_.AddProfile(profile);
   EXPECT_EQ(engine_.CheckPartCount(), "Parts data is empty.");
