@@ -16,6 +16,11 @@ namespace {
 
 // Seed numbers are 16-bit in the indexes.
 constexpr size_t kLastSeedNumber = std::numeric_limits<int16_t>::max();
+// The most pieces all base blocks together may hold. Parts of very large counts would
+// otherwise fill memory with grids of thousands of pieces each, and every block is a start
+// of every sheet fill; ordinary jobs stay far below it. A block of one piece is always
+// made, so every part type can be placed.
+constexpr int64_t kBasePieceBudget = 20'000;
 
 bool FirstPieceIsProfile(const TPacket& seed) {
   return !seed.Pieces.Empty() && seed.Pieces[0].Shape == kShapeProfile;
@@ -93,13 +98,22 @@ bool TSeeds::FitsLimits(const TPacket& block) const {
 bool TSeeds::QueueIfNew(const TPacket& block) {
   if (!KnownSignatures.insert(block.Signature()).second) return false;
   PendingSeeds.push_back(block);
+  basePieces_ += static_cast<int64_t>(block.Pieces.Size());
   ++SeedCounter;
   return true;
+}
+
+bool TSeeds::WithinPieceBudget(int64_t pieces) {
+  if (pieces == 1 || basePieces_ + pieces <= kBasePieceBudget) return true;
+  overBudget_ = true;
+  return false;
 }
 
 void TSeeds::GenBaseSeeds() {
   const int32_t reach = std::max(MaxLength, MaxWidth);
   SeedCounter = 0;
+  basePieces_ = 0;
+  overBudget_ = false;
   TPacket block(SeedParts);
   for (const T2DStock& part : SeedParts) {
     const TTrapezium* shape =
@@ -130,6 +144,7 @@ void TSeeds::GenPairedRows(const T2DStock& part, const TTrapezium& shape, int32_
   for (int64_t n = 1; n <= longest; ++n) {
     for (int64_t m = 1; m <= rows && n * m <= part.Count; ++m) {
       if (n == 1 && m >= 2) break;  // a single piece makes one row only
+      if (!WithinPieceBudget(n * m)) break;
       ResetBlock(block, row.RowLength(n), m * part.Width);
       const double areaFactor =
           static_cast<double>(n * m) * part.MaterialArea() / block.GrossArea();
@@ -160,6 +175,7 @@ void TSeeds::GenGridPass(const T2DStock& part, TPacket& block) {
   piece.Count = 1;
   for (int32_t i = 1; i <= MaxLength / part.Length && i <= part.Count; ++i) {
     for (int32_t j = 1; j <= MaxWidth / part.Width && int64_t{i} * j <= part.Count; ++j) {
+      if (!WithinPieceBudget(int64_t{i} * j)) break;
       ResetBlock(block, int64_t{i} * part.Length, int64_t{j} * part.Width);
       // Column by column: the pieces of one column first, from the top.
       for (int32_t a = 0; a < i; ++a) {
@@ -180,7 +196,8 @@ void TSeeds::GenerateSeeds() {
   SeedList.emplace_back(SeedParts);
   GenBaseSeeds();
   std::reverse(PendingSeeds.begin(), PendingSeeds.end());
-  if (SeedCounter >= 512) {
+  // Joined blocks of a job beyond the budget would hold its large grids many times over.
+  if (SeedCounter >= 512 || overBudget_) {
     AddAllPending();
   } else {
     JoinPending(factor);

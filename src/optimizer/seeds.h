@@ -113,6 +113,7 @@ class TSeeds {
   void AppendSeed(TPacket&& seed);
   bool FitsLimits(const TPacket& block) const;
   bool QueueIfNew(const TPacket& block);
+  bool WithinPieceBudget(int64_t pieces);
   void GenPairedRows(const T2DStock& part, const TTrapezium& shape, int32_t reach, TPacket& block);
   void GenGridPass(const T2DStock& part, TPacket& block);
   void AddAllPending();
@@ -144,6 +145,8 @@ class TSeeds {
   int32_t RefillType() const;
 
   std::deque<TPendingJoin> pendingJoins_;  // queued after every seed of PendingSeeds
+  int64_t basePieces_ = 0;                 // pieces of the base blocks queued so far
+  bool overBudget_ = false;                // some base block was left out for its size
   std::string signature_;
   TPacket workSheet_;  // the sheet being filled
   std::vector<int32_t> available_;

@@ -83,6 +83,18 @@ TEST_F(OptimizationRun, CutsEveryPieceOfJobsWithManyPartTypes) {
   }
 }
 
+// Grids of a part of 10,000 pieces once filled memory with gigabytes of blocks, and the
+// large part was never placed.
+TEST_F(OptimizationRun, CutsAPartOfTenThousandPiecesBesideALargeOne) {
+  sheets_[0].SetLength(3000000).SetWidth(1500000).SetCount(1);
+  parts_[0].SetLength(500000).SetWidth(300000).SetCount(2);
+  parts_.AddCopy(T2DStock().SetLabel("T").SetLength(10000).SetWidth(13000).SetCount(10000));
+  ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}), "");
+  ASSERT_EQ(engine_.BestResult.Size(), 1u);
+  EXPECT_EQ(engine_.BestResult[0].TypeCounts[0].Count, 2);
+  EXPECT_EQ(engine_.BestResult[0].TypeCounts[1].Count, 10000);
+}
+
 TEST_F(OptimizationRun, RefusesSizesAndCountsBeyondTheLimitsWithTheFieldsMessage) {
   options_.LengthEdge = 1'500'000'000;  // twice that wraps round in 32 bits
   EXPECT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -211,6 +212,38 @@ TEST_F(SeedsTest, LibraryStopsWhenTooManySeedsArePending) {
   EXPECT_LT(SeedCounter, 4095 + 20);
   EXPECT_LT(seeds.SeedList.size(), 1024u);
   EXPECT_TRUE(seeds.PendingSeeds.empty());
+}
+
+std::vector<bool> TypesWithABlock(const TSeeds& seeds) {
+  std::vector<bool> found(seeds.SeedParts.Size(), false);
+  for (const TPacket& seed : seeds.SeedList) {
+    for (size_t i = 0; i < found.size(); ++i) found[i] = found[i] || seed.TypeCounts[i].Count > 0;
+  }
+  return found;
+}
+
+// The first types' base blocks wait longest; the library once stopped before they came.
+TEST_F(SeedsTest, EveryPartTypeKeepsABlockWhenTheLibraryStopsGrowing) {
+  for (int32_t i = 0; i < 66; ++i) seeds.SeedParts.AddCopy(PartType(i, 31 + i, 20, 1));
+  Limits(2800, 2070);
+  seeds.GenerateSeeds();
+  EXPECT_GT(SeedCounter, 4095);
+  EXPECT_EQ(TypesWithABlock(seeds), std::vector<bool>(66, true));
+}
+
+TEST_F(SeedsTest, PartsOfHugeCountsKeepTheLibrarySmallAndEveryTypeABlock) {
+  seeds.SeedParts.AddCopy(PartType(0, 500, 300, 2));
+  seeds.SeedParts.AddCopy(PartType(1, 10, 13, 10000));
+  Limits(3000, 1500);
+  seeds.GenerateSeeds();
+  size_t pieces = 0;
+  for (const TPacket& seed : seeds.SeedList) pieces += seed.Pieces.Size();
+  EXPECT_LE(pieces, 20000u + 4);  // single pieces are made beyond the budget
+  EXPECT_EQ(TypesWithABlock(seeds), std::vector<bool>(2, true));
+  // Both orientations of the small part can still be placed one by one.
+  EXPECT_EQ(std::count_if(seeds.SeedList.begin(), seeds.SeedList.end(),
+                          [](const TPacket& seed) { return seed.Pieces.Size() == 1; }),
+            4);
 }
 
 TEST_F(SeedsTest, AFullTargetListOnlyCountsTheCall) {
