@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "cli/batch_process.h"
@@ -11,8 +12,9 @@ namespace {
 const char* kSheets = "[SHEET1]\r\nLABEL=S1\r\nLENGTH=1000\r\nWIDTH=500\r\nQTY=2\r\nCOST=10\r\n";
 const char* kParts =
     "[PART1]\r\nLABEL=P1\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=4\r\nROTATE=R\r\nSHAPE=R\r\n";
-const char* kOptions = "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
-                       "GUILLOTINE=F\r\nMEASURE=mm\r\n";
+const char* kOptions =
+    "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
+    "GUILLOTINE=F\r\nMEASURE=mm\r\n";
 
 // The report with its date and time lines left out.
 std::string WithoutClock(const std::string& report) {
@@ -169,7 +171,7 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
   const std::string picture = ReadWholeFile(folder_.PathOf("view_1.svg"));
   EXPECT_EQ(picture.rfind("<svg", 0), 0u);
   EXPECT_NE(picture.find("400X250"), std::string::npos);  // sizes shown
-  EXPECT_EQ(picture.find(">P1<"), std::string::npos);      // labels not
+  EXPECT_EQ(picture.find(">P1<"), std::string::npos);     // labels not
   const TBatchProcess unwritable =
       RunBatchProgram({"--dxf", folder_.PathOf("no/such/folder/cut"), Folder()});
   EXPECT_EQ(unwritable.ExitCode, 2);
@@ -177,10 +179,9 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
 
 TEST_F(BatchCli, WritesAPageWithPicturesAndTheOffcutsWorthKeeping) {
   WriteJob();
-  folder_.Write("default.prt",
-                "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
-  const TBatchProcess run = RunBatchProgram(
-      {"--html", folder_.PathOf("job.html"), "--offcuts-out", folder_.PathOf("rest.ofc"), Folder()});
+  folder_.Write("default.prt", "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
+  const TBatchProcess run = RunBatchProgram({"--html", folder_.PathOf("job.html"), "--offcuts-out",
+                                             folder_.PathOf("rest.ofc"), Folder()});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::string page = ReadWholeFile(folder_.PathOf("job.html"));
   EXPECT_NE(page.find("job.html_1.svg"), std::string::npos);
@@ -211,6 +212,23 @@ TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {
   }
   EXPECT_EQ(profiles, 2);
   EXPECT_EQ(RunBatchProgram({"--profiles", folder_.PathOf("none.apt"), Folder()}).ExitCode, 2);
+}
+
+// A list file the tool cannot read stops the job; rows it does not take are named.
+TEST_F(BatchCli, ListFilesThatAreNoListsStopTheJobAndUnreadRowsAreNamed) {
+  WriteJob();
+  folder_.Write("default.prt", std::string(kParts) + "[PART0]\r\nLABEL=P0\r\n");
+  TBatchProcess run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "vexlin-batch: These entries of the file were not read:\n" +
+                         folder_.PathOf("default.prt") + "\n[PART0]\n");
+  folder_.Write("default.ofc", "random words\nwithout any section\n");
+  run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_NE(run.Err.find("No section of this list ([SHEET1] for sheets and offcuts, [PART1] for "
+                         "parts) in the file; nothing was loaded:\n" +
+                         folder_.PathOf("default.ofc")),
+            std::string::npos);
 }
 
 TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {
