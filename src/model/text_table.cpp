@@ -166,6 +166,10 @@ constexpr TDefaultEntry kDefaults[] = {
      "nothing was loaded:",
      ""},
     {"MSG_LIST_ENTRIES_NOT_READ", kText, "These entries of the file were not read:", ""},
+    {"MSG_DXF_FILE_NOT_REGULAR", kText, "Not a regular file, not read as DXF:", ""},
+    {"MSG_DXF_FILE_TOO_LARGE", kText, "DXF file larger than 64 MB, not read:", ""},
+    {"MSG_DXF_OUTLINE_DEGENERATE", kText,
+     "DXF outline encloses no area (zero length, zero height or a flat line):", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

@@ -214,6 +214,19 @@ TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {
   EXPECT_EQ(RunBatchProgram({"--profiles", folder_.PathOf("none.apt"), Folder()}).ExitCode, 2);
 }
 
+// The profile of zero height used to end the run with an integer division by zero. The
+// profile file names its DXF relative to the folder the tool is started in.
+TEST_F(BatchCli, AFlatDxfProfileIsRefusedAndTheJobWithIt) {
+  const std::filesystem::path started = std::filesystem::current_path();
+  std::filesystem::current_path(VEXLIN_TEST_DATA_DIR "/flat-line-profile");
+  const TBatchProcess run = RunBatchProgram({"."});
+  std::filesystem::current_path(started);
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err,
+            "vexlin-batch: DXF outline encloses no area (zero length, zero height or a flat "
+            "line):\nflat-line.dxf\nParts data is empty.\n");
+}
+
 // A list file the tool cannot read stops the job; rows it does not take are named.
 TEST_F(BatchCli, ListFilesThatAreNoListsStopTheJobAndUnreadRowsAreNamed) {
   WriteJob();
