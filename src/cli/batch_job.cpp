@@ -75,15 +75,29 @@ TBatchRun& Refuse(TBatchRun& run, int exitCode, std::string message) {
   return run;
 }
 
+// The rows of one list file; a refused file stops the job, what it did not read is named.
+std::optional<TGrid> ReadListRows(const std::string& path, TGridKind kind, TBatchRun& run,
+                                  std::string& error) {
+  TListFileRead file = ReadListFile(path, kind);
+  if (!file.Refusal.empty()) {
+    if (error.empty()) error = std::move(file.Refusal);
+    return std::nullopt;
+  }
+  if (!file.Unread.empty()) run.Warnings.push_back(std::move(file.Unread));
+  return std::move(file.Rows);
+}
+
 // Reads the sheet, offcut and part rows into engine inputs; the offcuts join the sheets.
-std::string ReadLists(const TJobFiles& files, bool profilesDefined, TPanels& sheets,
-                      TPanels& parts) {
-  TGrid sheetRows = ReadListFile(files.Sheets, TGridKind::Sheets);
-  TGrid offcutRows = ReadListFile(files.Offcuts, TGridKind::Offcuts);
-  AddAllOffcutRows(offcutRows, sheetRows);
-  if (const auto fault = ReadSheetRows(sheetRows, sheets)) return fault->Message;
-  TGrid partRows = ReadListFile(files.Parts, TGridKind::Parts);
-  if (const auto fault = ReadPartRows(partRows, profilesDefined, parts)) return fault->Message;
+std::string ReadLists(const TJobFiles& files, bool profilesDefined, TPanels& sheets, TPanels& parts,
+                      TBatchRun& run) {
+  std::string error;
+  std::optional<TGrid> sheetRows = ReadListRows(files.Sheets, TGridKind::Sheets, run, error);
+  std::optional<TGrid> offcutRows = ReadListRows(files.Offcuts, TGridKind::Offcuts, run, error);
+  std::optional<TGrid> partRows = ReadListRows(files.Parts, TGridKind::Parts, run, error);
+  if (!sheetRows || !offcutRows || !partRows) return error;
+  AddAllOffcutRows(*offcutRows, *sheetRows);
+  if (const auto fault = ReadSheetRows(*sheetRows, sheets)) return fault->Message;
+  if (const auto fault = ReadPartRows(*partRows, profilesDefined, parts)) return fault->Message;
   return {};
 }
 
@@ -94,7 +108,7 @@ void Optimize(const TJobFiles& files, const TOptionValues& values, TVexlin& engi
   run.Warnings = ReadAnyShapeFile(profiles, dxf, files.Profiles);
   TPanels sheets;
   TPanels parts;
-  std::string error = ReadLists(files, !profiles.Profiles.Empty(), sheets, parts);
+  std::string error = ReadLists(files, !profiles.Profiles.Empty(), sheets, parts, run);
   ApplyOptionValues(values);
   if (error.empty()) {
     error = RunOptimization(engine, sheets, parts, profiles.Profiles, values, progressStep);

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "input/profile_list.h"
@@ -210,11 +210,37 @@ class TDxfReader {
   std::array<double, kMaxIndex + 1> x_{}, y_{}, bulge_{}, radius_{};
 };
 
+// Drawings of profiles are small; anything larger is not a drawing to read whole.
+constexpr std::uintmax_t kMaxDxfBytes = std::uintmax_t{64} << 20;
+
+std::string Named(std::string_view key, const std::string& path) {
+  return Texts().Text(key) + "\n" + path;
+}
+
+// At most one block past the limit is read, so a file that grows meanwhile is caught too.
 std::optional<std::string> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  std::string bytes;
+  char block[65536];
+  while (bytes.size() <= kMaxDxfBytes && in.read(block, sizeof block).gcount() > 0) {
+    bytes.append(block, static_cast<size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
+}
+
+// A device or a pipe may never end, and is never opened; a folder cannot be opened.
+std::optional<std::string> FileFault(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+      !std::filesystem::is_directory(status)) {
+    return Named("MSG_DXF_FILE_NOT_REGULAR", path);
+  }
+  if (!FileIsThere(path)) return Texts().Text("MSG_CANT_OPEN_FILE");
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxDxfBytes) return Named("MSG_DXF_FILE_TOO_LARGE", path);
+  return std::nullopt;
 }
 
 bool HasVertex(const TExtPolyline& outline) {
@@ -223,9 +249,10 @@ bool HasVertex(const TExtPolyline& outline) {
 }
 
 TDxfReadResult ReadOutline(TExtPolyline& outline, const std::string& path) {
-  if (!FileIsThere(path)) return {false, Texts().Text("MSG_CANT_OPEN_FILE")};
+  if (std::optional<std::string> fault = FileFault(path)) return {false, std::move(*fault)};
   const std::optional<std::string> bytes = ReadBytes(path);
   if (!bytes) return {};
+  if (bytes->size() > kMaxDxfBytes) return {false, Named("MSG_DXF_FILE_TOO_LARGE", path)};
   const std::string text = DecodeTextFile(*bytes);
   const std::vector<std::string_view> lines = SplitLines(text);
   const TStatus status = TDxfReader(lines, outline).ReadAll();
@@ -235,6 +262,8 @@ TDxfReadResult ReadOutline(TExtPolyline& outline, const std::string& path) {
   std::string error;
   outline.Normalize(error);
   if (!error.empty()) return {false, error};
+  // A profile without length, height or area cannot be cut, and sizes of 0 would divide.
+  if (outline.IsDegenerate()) return {false, Named("MSG_DXF_OUTLINE_DEGENERATE", path)};
   return {true, {}};
 }
 
@@ -275,6 +304,8 @@ std::optional<TBulgeArc> GetCenterAndClockAndInside(TPoint start, TPoint end, do
   const double l = std::hypot(xe - xs, ye - ys) / 2;
   double a = 4 * std::atan(std::fabs(bulge));
   if (a > pi) a = 2 * pi - a;
+  // Equal points or a bulge too small to bend give no circle.
+  if (l == 0 || std::sin(a / 2) == 0) return std::nullopt;
   const double t = std::acos(std::clamp((xe - xs) / (2 * l), -1.0, 1.0));
   const double u = ye - ys > 0 ? 2 * pi - t : t;
   const double o = pi / 2 - a / 2;

@@ -41,6 +41,8 @@ bool FileIsThere(const std::string& path);
 
 // Reads every POLYLINE, LWPOLYLINE and CIRCLE of the file into dxf.Outline, one contour
 // each, and normalises it. A refused file leaves the outline empty and no outline selected.
+// Refused too, with the path in the message: a device or pipe, a file over 64 MB, and an
+// outline without length, height or area.
 TDxfReadResult ReadDXFFile(TDxfImport& dxf, const std::string& path);
 
 // "Import DXF": reads the file and, when it is accepted, selects its outline for "Add".

@@ -19,6 +19,12 @@ size_t GridDataRows(TGridKind kind) {
   return kind == TGridKind::Offcuts ? 100 : 500;
 }
 
+size_t GrownDataRows(size_t dataRows, size_t needed) {
+  constexpr size_t kStep = 10;
+  if (needed <= dataRows) return dataRows;
+  return dataRows + (needed - dataRows + kStep - 1) / kStep * kStep;
+}
+
 std::string_view CellText(const TGridRow& row, size_t column) {
   return column < row.size() ? std::string_view(row[column]) : std::string_view();
 }

@@ -35,6 +35,9 @@ inline constexpr size_t kPartShape = 5;
 size_t GridColumns(TGridKind kind);
 // Data rows of the window's grid: 500 for sheets and parts, 100 for offcuts.
 size_t GridDataRows(TGridKind kind);
+// The data rows of a grid of dataRows that must hold needed rows: it grows by ten rows at
+// a time, as an import grows it.
+size_t GrownDataRows(size_t dataRows, size_t needed);
 
 // A refused input: the message to show and the cell to select. Row counts data rows from
 // 0 (the window adds its heading row); Column is the grid column.

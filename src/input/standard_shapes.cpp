@@ -72,6 +72,7 @@ std::optional<TGeometry> Triangle1(const TValues& v) {
   std::array<double, 3> sides = {v[0], v[1], v[2]};
   std::sort(sides.begin(), sides.end());
   const double d = sides[0], c = sides[1], b = sides[2];
+  if (!(c > 0)) return std::nullopt;
   const double s = (b * b - c * c - d * d) / (2 * c);
   const double h = std::sqrt(std::max(0.0, d * d - s * s));
   TRounder R;
@@ -254,7 +255,9 @@ std::optional<TStandardShape> BuildStandardShape(std::string_view label, std::st
   const std::optional<TValues> values = ParseParams(params, kind->ParamCount);
   if (!values) return std::nullopt;
   const std::optional<TGeometry> geometry = kind->Build(*values);
-  if (!geometry) return std::nullopt;
+  // Rounding can flatten a valid shape (a steep parallelogram laid on its long side); a
+  // profile of length or width 0 cannot be cut and would divide by 0 in the run.
+  if (!geometry || geometry->Length <= 0 || geometry->Width <= 0) return std::nullopt;
   return TStandardShape{
       geometry->Length, geometry->Width,
       DefineRecord(label, shapeType, params, kind->ParamCount, listIndex, *geometry)};

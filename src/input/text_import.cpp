@@ -10,8 +10,6 @@
 namespace vexlin {
 namespace {
 
-constexpr size_t kGrowRows = 10;
-
 // C streams report a read error (a folder, a failing disk) without throwing.
 std::optional<std::string> ReadBytes(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -64,11 +62,9 @@ std::string ReadTxtFile(const std::string& path, TGridKind kind, TGrid& grid) {
   const std::optional<std::string> bytes = ReadBytes(path);
   if (!bytes) return Texts().Text("MSG_CANT_READ_IMPORT_TXT_FILE");
   const std::string text = DecodeTextFile(*bytes);
-  size_t r = 0;
-  for (std::string_view line : SplitLines(text)) {
-    if (r == grid.size()) grid.resize(grid.size() + kGrowRows, TGridRow(columns));
-    grid[r++] = SplitLine(line, columns);
-  }
+  const std::vector<std::string_view> lines = SplitLines(text);
+  grid.resize(GrownDataRows(grid.size(), lines.size()), TGridRow(columns));
+  for (size_t r = 0; r < lines.size(); ++r) grid[r] = SplitLine(lines[r], columns);
   return {};
 }
 

@@ -170,6 +170,22 @@ void TExtPolyline::Normalize(std::string& errorText) {
   }
 }
 
+bool TExtPolyline::IsDegenerate() const {
+  if (ExtentX <= 0 || ExtentY <= 0) return true;
+  bool encloses = false;
+  for (const TLoopRange& loop : Loops()) {
+    int64_t twiceArea = 0;
+    for (size_t i = loop.First; i < loop.Last; ++i) {
+      const TPolySegment& from = Segments[i];
+      const TPolySegment& to = Segments[i + 1 < loop.Last ? i + 1 : loop.First];
+      twiceArea += int64_t{from.Point.X} * to.Point.Y - int64_t{to.Point.X} * from.Point.Y;
+      if (to.IsArc && to.Center != to.Point) encloses = true;
+    }
+    if (twiceArea != 0) encloses = true;
+  }
+  return !encloses;
+}
+
 std::vector<TLoopRange> TExtPolyline::Loops() const {
   std::vector<TLoopRange> loops;
   size_t first = 0;

@@ -56,6 +56,10 @@ class TExtPolyline {
   // Y-up axes into Y-down ones. errorText is empty on success.
   void Normalize(std::string& errorText);
 
+  // True when the outline has no length, no height, or no loop that encloses any area (all
+  // its vertices on one line and no arc): no part can be cut to it.
+  bool IsDegenerate() const;
+
   // The loops that hold at least one vertex, in record order.
   std::vector<TLoopRange> Loops() const;
   // Calls edge(from, to) for every edge of every loop: vertex i to i + 1, and the last

@@ -98,31 +98,47 @@ struct Section {
   NamedList<Entry> keys;
 };
 
-// Reading: lines end at CR, LF or both; the blank lines this yields are skipped anyway.
-void ParseLine(std::string_view line, NamedList<Section>& sections, Section*& current) {
-  if (line.empty() || line.front() == ';') return;
-  if (line.front() == '[' && line.back() == ']') {
-    current = &sections.Obtain(TrimBlanks(line.substr(1, line.size() - 2))).first;
-    return;
+// "[name]", or "[name]" followed by a comment; no value for any other line.
+std::optional<std::string_view> SectionHeader(std::string_view line) {
+  if (!line.starts_with('[')) return std::nullopt;
+  if (line.back() == ']') return TrimBlanks(line.substr(1, line.size() - 2));
+  const size_t close = line.rfind(']');
+  if (close == std::string_view::npos || !TrimBlanks(line.substr(close + 1)).starts_with(';')) {
+    return std::nullopt;
   }
-  const size_t equals = line.find('=');
-  if (equals == std::string_view::npos || current == nullptr) return;
-  auto [entry, added] = current->keys.Obtain(TrimBlanks(line.substr(0, equals)));
-  if (added) entry.value = TrimBlanks(line.substr(equals + 1));
+  return TrimBlanks(line.substr(1, close - 1));
 }
 
-void Parse(std::string_view text, NamedList<Section>& sections) {
+// Returns false when the line was not taken.
+bool ParseLine(std::string_view line, NamedList<Section>& sections, Section*& current) {
+  if (line.empty() || line.front() == ';') return true;
+  if (const std::optional<std::string_view> name = SectionHeader(line)) {
+    current = &sections.Obtain(*name).first;
+    return true;
+  }
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos || current == nullptr) return false;
+  auto [entry, added] = current->keys.Obtain(TrimBlanks(line.substr(0, equals)));
+  if (added) entry.value = TrimBlanks(line.substr(equals + 1));
+  return added;
+}
+
+// Lines end at CR, LF or CR LF.
+void Parse(std::string_view text, NamedList<Section>& sections, std::vector<TIniLine>& unread) {
   Section* current = nullptr;
   size_t start = 0;
-  while (start < text.size()) {
+  for (size_t number = 1; start < text.size(); ++number) {
     const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-    ParseLine(TrimBlanks(text.substr(start, end - start)), sections, current);
-    start = end + 1;
+    const std::string_view line = TrimBlanks(text.substr(start, end - start));
+    if (!ParseLine(line, sections, current)) unread.push_back({number, std::string(line)});
+    start = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
   }
 }
 
 // Any failure reads as an empty file, like a missing one.
 std::string ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return {};
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return {};
   std::string bytes;
@@ -245,6 +261,7 @@ std::string ReplaceAtomically(const std::string& path, std::string_view content)
 
 struct TIniFile::Data {
   NamedList<Section> sections;
+  std::vector<TIniLine> unread;
 
   const std::string* FindValue(std::string_view section, std::string_view key) const {
     const Section* found = sections.Find(section);
@@ -254,7 +271,7 @@ struct TIniFile::Data {
 };
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)), data_(std::make_unique<Data>()) {
-  Parse(DecodeTextFile(ReadWholeFile(path_)), data_->sections);
+  Parse(DecodeTextFile(ReadWholeFile(path_)), data_->sections, data_->unread);
 }
 
 TIniFile::~TIniFile() = default;
@@ -317,7 +334,9 @@ bool TIniFile::ValueExists(std::string_view section, std::string_view key) const
   return data_->FindValue(section, key) != nullptr;
 }
 
-size_t TIniFile::SectionCount() const { return data_->sections.Size(); }
+size_t TIniFile::SectionCount() const {
+  return data_->sections.Size();
+}
 
 std::vector<std::string> TIniFile::ReadSections() const {
   std::vector<std::string> names;
@@ -331,6 +350,10 @@ std::vector<std::string> TIniFile::ReadSectionKeys(std::string_view section) con
     for (const Entry& entry : found->keys.Items()) names.push_back(entry.name);
   }
   return names;
+}
+
+const std::vector<TIniLine>& TIniFile::UnreadLines() const {
+  return data_->unread;
 }
 
 void TIniFile::EraseSection(std::string_view section) {

@@ -8,6 +8,14 @@
 
 namespace vexlin {
 
+// A line of an INI file as read, blanks trimmed; lines count from 1.
+struct TIniLine {
+  size_t Number = 0;
+  std::string Text;
+
+  friend bool operator==(const TIniLine&, const TIniLine&) = default;
+};
+
 // Every data file of the program is an INI file read and written through this class.
 // Section and key names match regardless of letter case and keep the order in which
 // they were first seen; when a key appears twice in a section the first one wins.
@@ -15,7 +23,8 @@ namespace vexlin {
 // or a full disk never leaves a half-written file behind.
 class TIniFile {
  public:
-  // Reads the file at once; a missing or unreadable file reads as empty.
+  // Reads the file at once; a missing or unreadable file, or one that is not a regular file
+  // (a device or a pipe may never end), reads as empty.
   explicit TIniFile(std::string path);
   ~TIniFile();
   TIniFile(const TIniFile&) = delete;
@@ -27,8 +36,7 @@ class TIniFile {
                          std::string_view defaultValue) const;
   // Decimal with an optional sign, or hexadecimal with "0x"/"$"; anything else,
   // or a value outside 32 bits, gives the default.
-  int32_t ReadInteger(std::string_view section, std::string_view key,
-                      int32_t defaultValue) const;
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
   // As the Windows reader does: the value read as an integer, true when not 0.
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
   // The entry count of a stored list. Every entry has a section of its own, so a damaged
@@ -50,6 +58,10 @@ class TIniFile {
   std::vector<std::string> ReadSections() const;
   // Key names of one section, in order.
   std::vector<std::string> ReadSectionKeys(std::string_view section) const;
+  // The lines read but not taken, so that a reader can name what it lost: text before the
+  // first section, a line that is neither "[section]" (a "; comment" may follow) nor
+  // "key=value", and a repeated key. Comments and blank lines are not listed.
+  const std::vector<TIniLine>& UnreadLines() const;
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view key);
 

@@ -161,6 +161,15 @@ constexpr TDefaultEntry kDefaults[] = {
     {"MSG_PROFILE_FILE_FORMAT_ERROR", kText, "profile file format is invalid", ""},
     {"MSG_SHAPE_PARA_FORMAT_INVALID", kText, "profile variant value is invalid", ""},
     {"MSG_SELECT_SHAPE_LABEL_EMPTY", kText, "Select profile label is empty", ""},
+    {"MSG_NOT_A_LIST_FILE", kText,
+     "No section of this list ([SHEET1] for sheets and offcuts, [PART1] for parts) in the file; "
+     "nothing was loaded:",
+     ""},
+    {"MSG_LIST_ENTRIES_NOT_READ", kText, "These entries of the file were not read:", ""},
+    {"MSG_DXF_FILE_NOT_REGULAR", kText, "Not a regular file, not read as DXF:", ""},
+    {"MSG_DXF_FILE_TOO_LARGE", kText, "DXF file larger than 64 MB, not read:", ""},
+    {"MSG_DXF_OUTLINE_DEGENERATE", kText,
+     "DXF outline encloses no area (zero length, zero height or a flat line):", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

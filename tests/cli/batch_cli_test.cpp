@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "cli/batch_process.h"
@@ -245,6 +246,36 @@ TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {
   }
   EXPECT_EQ(profiles, 2);
   EXPECT_EQ(RunBatchProgram({"--profiles", folder_.PathOf("none.apt"), Folder()}).ExitCode, 2);
+}
+
+// The profile of zero height used to end the run with an integer division by zero. The
+// profile file names its DXF relative to the folder the tool is started in.
+TEST_F(BatchCli, AFlatDxfProfileIsRefusedAndTheJobWithIt) {
+  const std::filesystem::path started = std::filesystem::current_path();
+  std::filesystem::current_path(VEXLIN_TEST_DATA_DIR "/flat-line-profile");
+  const TBatchProcess run = RunBatchProgram({"."});
+  std::filesystem::current_path(started);
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err,
+            "vexlin-batch: DXF outline encloses no area (zero length, zero height or a flat "
+            "line):\nflat-line.dxf\nParts data is empty.\n");
+}
+
+// A list file the tool cannot read stops the job; rows it does not take are named.
+TEST_F(BatchCli, ListFilesThatAreNoListsStopTheJobAndUnreadRowsAreNamed) {
+  WriteJob();
+  folder_.Write("default.prt", std::string(kParts) + "[PART0]\r\nLABEL=P0\r\n");
+  TBatchProcess run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "vexlin-batch: These entries of the file were not read:\n" +
+                         folder_.PathOf("default.prt") + "\n[PART0]\n");
+  folder_.Write("default.ofc", "random words\nwithout any section\n");
+  run = RunBatchProgram({Folder()});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_NE(run.Err.find("No section of this list ([SHEET1] for sheets and offcuts, [PART1] for "
+                         "parts) in the file; nothing was loaded:\n" +
+                         folder_.PathOf("default.ofc")),
+            std::string::npos);
 }
 
 TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {

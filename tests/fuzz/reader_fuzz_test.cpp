@@ -145,7 +145,14 @@ TEST(ReaderFuzz, ListFiles) {
     const bool parts = which >= sheets.size();
     const TGridKind kind =
         parts ? TGridKind::Parts : (which % 2 == 0 ? TGridKind::Sheets : TGridKind::Offcuts);
-    EXPECT_LE(ReadListFile(path, kind).size(), GridDataRows(kind));
+    const TListFileRead read = ReadListFile(path, kind);
+    EXPECT_LE(read.Rows.size(), TIniFile(path).SectionCount());
+    if (kind == TGridKind::Offcuts) {
+      EXPECT_LE(read.Rows.size(), GridDataRows(kind));
+    }
+    if (!read.Refusal.empty()) {
+      EXPECT_TRUE(read.Rows.empty());
+    }
   });
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -138,6 +139,40 @@ TEST_F(DxfImportTest, RefusalsAndTheirMessages) {
   EXPECT_FALSE(huge.Accepted);
   EXPECT_EQ(huge.Message, Texts().Text("MSG_DXF_ERROR_OUTSIDE"));
   EXPECT_FALSE(Read(Entities("0\nLWPOLYLINE\n10\n2000000\n20\n0\n10\n0\n20\n0\n")).Accepted);
+  EXPECT_TRUE(dxf.Outline.Segments.empty());
+}
+
+// A flat outline was taken as a profile of height 0, and the run then divided by it.
+TEST_F(DxfImportTest, OutlinesWithoutAreaAreRefusedWithTheFileNamed) {
+  const std::string flat = VEXLIN_TEST_DATA_DIR "/flat-line-profile/flat-line.dxf";
+  dxf.OutlineSelected = true;
+  EXPECT_EQ(ReadDXFFile(dxf, flat).Message,
+            "DXF outline encloses no area (zero length, zero height or a flat line):\n" + flat);
+  EXPECT_FALSE(dxf.OutlineSelected);
+  EXPECT_TRUE(dxf.Outline.Segments.empty());
+  const std::vector<std::vector<std::array<double, 3>>> degenerate = {
+      {{0, 0, 0}, {0, 50, 0}},                // zero length
+      {{0, 0, 0}, {10, 10, 0}, {30, 30, 0}},  // three points on a slanted line
+      {{5, 5, 0}},                            // one point
+  };
+  for (const auto& vertices : degenerate) {
+    const TDxfReadResult read = Read(Entities(LightPolyline(vertices)));
+    EXPECT_FALSE(read.Accepted);
+    EXPECT_TRUE(read.Message.starts_with("DXF outline encloses no area")) << read.Message;
+  }
+  EXPECT_FALSE(Read(Entities("0\nCIRCLE\n10\n5\n20\n5\n40\n0\n")).Accepted);
+  EXPECT_TRUE(Read(Entities("0\nCIRCLE\n10\n5\n20\n5\n40\n1\n")).Accepted);
+  EXPECT_TRUE(Read(Entities(LightPolyline({{0, 0, 1}, {10, 0, 1}}))).Accepted);
+}
+
+// A device or a huge file was read until the memory ran out.
+TEST_F(DxfImportTest, DevicesAndHugeFilesAreNotRead) {
+  EXPECT_EQ(ReadDXFFile(dxf, "/dev/zero").Message,
+            "Not a regular file, not read as DXF:\n/dev/zero");
+  const std::string huge =
+      folder.Write("huge.dxf", Entities(LightPolyline({{0, 0, 0}, {4, 3, 0}, {0, 3, 0}})));
+  std::filesystem::resize_file(huge, std::uintmax_t{65} << 20);
+  EXPECT_EQ(ReadDXFFile(dxf, huge).Message, "DXF file larger than 64 MB, not read:\n" + huge);
   EXPECT_TRUE(dxf.Outline.Segments.empty());
 }
 

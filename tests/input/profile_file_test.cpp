@@ -78,6 +78,25 @@ TEST_F(ProfileFileTest, BadEntriesAreReportedAndSkipped) {
   EXPECT_EQ(shapes[1].Name, "E");
 }
 
+// Entries whose shape has no area, or whose DXF is a device, are refused by name.
+TEST_F(ProfileFileTest, EntriesWithoutAreaOrWithADeviceAsDxfAreRefused) {
+  const std::string flat = VEXLIN_TEST_DATA_DIR "/flat-line-profile/flat-line.dxf";
+  const std::string path = folder.Write(
+      "flat.apt",
+      "[STR]\nCN=3\n[STR0TZ]\nN=" + flat +
+          "\nDX=1\n[STR0]\nL=LINE\nQ=2\n"
+          "[STR1TZ]\nN=/dev/zero\nDX=1\n[STR1]\nL=ZERO\nQ=1\n"
+          "[STR2TZ]\nN=Trapezium3\nP1=0.001\nP2=1000\nP3=0.001\nDX=0\n[STR2]\nL=T\nQ=1\n");
+  const std::vector<std::string> messages = ReadAnyShapeFile(lists, dxf, path);
+  EXPECT_EQ(
+      messages,
+      (std::vector<std::string>{
+          "DXF outline encloses no area (zero length, zero height or a flat line):\n" + flat,
+          "Not a regular file, not read as DXF:\n/dev/zero", "profile variant value is invalid"}));
+  EXPECT_TRUE(lists.Profiles.Empty());
+  EXPECT_EQ(shapes.Size(), 0u);
+}
+
 TEST_F(ProfileFileTest, DuplicateDxfLabelsAreRefused) {
   const std::string dxfPath = folder.Write("rect.dxf", kRectangleDxf);
   const std::string entry = "N=" + dxfPath + "\nDX=1\n";

@@ -83,6 +83,27 @@ TEST_F(IniFileReadTest, LineSyntax) {
   EXPECT_EQ(ini.ReadString("Main", "Empty", "default"), "");
 }
 
+// A section name followed by a comment used to end no section at all, so the keys below it
+// merged into the section above and that row vanished.
+TEST_F(IniFileReadTest, SectionCommentsAreReadAndLinesNotTakenAreListedByNumber) {
+  const TIniFile ini = Load(
+      "Orphan=1\r\n; note\r\n[PART1]\r\nLABEL=a\r\n\r\n[PART2] ; spare\r\nLABEL=b\r\n"
+      "label=again\r\nno equals sign\r\n[Broken\rQTY=2\n");
+  EXPECT_EQ(ini.ReadSections(), (Names{"PART1", "PART2"}));
+  EXPECT_EQ(ini.ReadString("PART2", "LABEL", ""), "b");
+  EXPECT_EQ(ini.ReadString("PART2", "QTY", ""), "2");
+  const std::vector<TIniLine> expected = {
+      {1, "Orphan=1"}, {8, "label=again"}, {9, "no equals sign"}, {10, "[Broken"}};
+  EXPECT_EQ(ini.UnreadLines(), expected);
+  EXPECT_TRUE(Load("[A]\nX=1\n").UnreadLines().empty());
+}
+
+// A device never ends, so reading it would fill the memory.
+TEST_F(IniFileReadTest, OnlyRegularFilesAreRead) {
+  EXPECT_EQ(TIniFile("/dev/zero").SectionCount(), 0u);
+  EXPECT_EQ(TIniFile(dir_.string()).SectionCount(), 0u);
+}
+
 TEST_F(IniFileReadTest, NamesIgnoreAsciiCaseFirstKeyWinsSectionsMerge) {
   TIniFile ini = Load("[Tools]\r\nSaw=1\r\nSAW=2\r\n[Other]\r\nX=1\r\n[TOOLS]\r\nBlade=3\r\n");
   EXPECT_EQ(ini.ReadSections(), (Names{"Tools", "Other"}));

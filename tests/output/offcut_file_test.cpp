@@ -75,13 +75,13 @@ TEST_F(OffcutFile, SavedOffcutsLoadBackAsOffcutRows) {
   ASSERT_EQ(SaveSheetsScraps(path, result, options), "");
   const TGrid expected = {{"L_0_S1_OFFCUT_1", "697", "497", "3", "7"},
                           {"L_0_S1_OFFCUT_2", "297", "297", "3", "1.8"}};
-  EXPECT_EQ(ReadListFile(path, TGridKind::Offcuts), expected);
+  EXPECT_EQ(ReadListFile(path, TGridKind::Offcuts).Rows, expected);
   EXPECT_EQ(result[1].Pieces[1].Label, "ZEROOFFCUT_1");
 
   // Saving again neither doubles the offcuts nor keeps stale sections.
   options.MinScrapLength = 400000;
   ASSERT_EQ(SaveSheetsScraps(path, result, options), "");
-  EXPECT_EQ(ReadListFile(path, TGridKind::Offcuts), TGrid{expected[0]});
+  EXPECT_EQ(ReadListFile(path, TGridKind::Offcuts).Rows, TGrid{expected[0]});
 }
 
 TEST_F(OffcutFile, ReportsAnEmptyResultAndAnUnwritableFile) {

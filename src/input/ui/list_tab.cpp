@@ -211,10 +211,19 @@ void TListTab::DeleteAllClick() {
   ComputeTotals();
 }
 
+// A file that is no list leaves the grid and the file name as they were.
 void TListTab::ReadFile(const QString& path) {
+  const TListFileRead file = ReadListFile(ToStdString(path), kind_);
+  if (!file.Refusal.empty()) {
+    context_.Services.ShowMessage(this, ToQString(file.Refusal));
+    return;
+  }
+  const auto dataRows = static_cast<size_t>(grid_->rowCount() - 1);
+  grid_->setRowCount(static_cast<int>(GrownDataRows(dataRows, file.Rows.size())) + 1);
   DeleteAllClick();
-  grid_->FillDataRows(ReadListFile(ToStdString(path), kind_));
+  grid_->FillDataRows(file.Rows);
   fileName_->setText(path);
+  if (!file.Unread.empty()) context_.Services.ShowMessage(this, ToQString(file.Unread));
   ComputeTotals();
 }
 

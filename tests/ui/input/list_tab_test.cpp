@@ -171,6 +171,62 @@ class ListTabTest : public QObject {
     QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
   }
 
+  // Save writes every row of a grid an import grew; a load used to keep only 500 of them.
+  void RowsBeyondTheGridLoadBackAfterASave() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& parts = window.PartsTab();
+    QStringList lines;
+    for (int n = 1; n <= 605; ++n) lines << QString("P%1\t10\t5\tN\t1\tC").arg(n);
+    parts.ReadTxtFile(fixture.Write("parts.txt", lines.join("\n").toUtf8()));
+    const QString path = fixture.PathOf("many.prt");
+    parts.SaveFile(path);
+    TListTab& fresh = fixture.Open().PartsTab();
+    QCOMPARE(fresh.Grid().rowCount(), 501);
+    fresh.ReadFile(path);
+    QCOMPARE(fresh.Grid().rowCount(), 611);
+    QCOMPARE(fresh.Grid().Cell(0, 605), QString("P605"));
+    QCOMPARE(fresh.Grid().Cell(5, 605), QString("C"));
+    QCOMPARE(fresh.Grid().Cell(3, 610), QString("R"));
+    QCOMPARE(Total(fresh, "EditTotalPartsNumber"), QString("605"));
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  void AFileThatIsNoListIsRefusedAndTheGridKept() {
+    TWindowFixture fixture;
+    fixture.Write("default.sht", SheetSections(1, 2).toUtf8());
+    TSDIAppForm& window = fixture.Open();
+    TListTab& sheets = window.SheetsTab();
+    const QString before = sheets.FileName();
+    QByteArray noise;
+    for (int i = 0; i < 2048; ++i) noise += static_cast<char>((i * 7919 + 13) % 256);
+    fixture.Services.OpenAnswers = {fixture.Write("noise.sht", noise)};
+    sheets.OpenClick();
+    QCOMPARE(fixture.Services.Messages.size(), 1);
+    QVERIFY(fixture.Services.Messages[0].startsWith("No section of this list"));
+    QVERIFY(fixture.Services.Messages[0].endsWith("noise.sht"));
+    QCOMPARE(sheets.Grid().Cell(0, 2), QString("S2"));
+    QCOMPARE(sheets.FileName(), before);
+    QCOMPARE(Total(sheets, "EditTotalSheetsNumber"), QString("2"));
+  }
+
+  // A section line with a comment used to drop its part without a word.
+  void RowsNotTakenAreNamedAndTheRestLoaded() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = fixture.Open();
+    TListTab& parts = window.PartsTab();
+    const QString path =
+        fixture.Write("odd.prt",
+                      "[PART0]\nLABEL=zero\n[PART1]\nLABEL=A\nLENGTH=10\nWIDTH=5\nQTY=1\n"
+                      "[PART2] ; spare\nLABEL=B\nLENGTH=20\nWIDTH=5\nQTY=2\n[PART3]\n");
+    parts.ReadFile(path);
+    QCOMPARE(parts.Grid().Cell(0, 2), QString("B"));
+    QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("3"));
+    QCOMPARE(fixture.Services.Messages, QStringList{"These entries of the file were not read:\n" +
+                                                    path + "\n[PART0]\n[PART3]"});
+    QCOMPARE(parts.FileName(), path);
+  }
+
   void SavingNumbersTheStoredRowsAfresh() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();

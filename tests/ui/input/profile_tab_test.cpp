@@ -328,6 +328,24 @@ class ProfileTabTest : public QObject {
     QCOMPARE(tab.Row(1), QStringList({"T1 [300X200]", "1"}));
   }
 
+  // A flat outline was taken as a profile of height 0, and the run then divided by it.
+  void AFlatOutlineIsRefusedWithTheFileNamed() {
+    TWindowFixture fixture;
+    TProfileTabDriver tab(fixture);
+    tab.Choose("Triangle2");
+    tab.ImportDxf("flat.dxf",
+                  "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n10\n0\n20\n0\n10\n100\n20\n0\n"
+                  "0\nENDSEC\n0\nEOF\n");
+    QCOMPARE(
+        fixture.Services.Messages,
+        QStringList{"DXF outline encloses no area (zero length, zero height or a flat line):\n" +
+                    fixture.PathOf("flat.dxf")});
+    QVERIFY(tab.DxfBox().isHidden());
+    tab.Control<QLineEdit>("EditSelectLabel").setText("LINE");
+    tab.Click("ButtonAddAnyShape");
+    QCOMPARE(tab.Row(1), QStringList({"", ""}));
+  }
+
   void LoadingAFileDropsTheImportedOutline() {
     TWindowFixture fixture;
     TProfileTabDriver tab(fixture);
