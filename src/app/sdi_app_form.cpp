@@ -99,6 +99,7 @@ void TSDIAppForm::BuildTabs() {
                          static_cast<TColor>(settings.EdgeColor)};
   };
   context_.LockForManual = [this](bool on) { LockForManual(on); };
+  context_.ProfileTabShapes = [this]() -> const TTrapeziumList& { return profileShapes_; };
   connect(pages_, &QTabWidget::currentChanged, this, &TSDIAppForm::OnChangeWhenMoving);
   connect(configureTab_, &TConfigureTab::CaptionsChanged, this, &TSDIAppForm::RefreshCaption);
 }

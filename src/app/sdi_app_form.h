@@ -73,7 +73,8 @@ class TSDIAppForm : public QMainWindow {
   TTabContext context_;
   TVexlin engine_;
   TVexlin relayoutEngine_;  // lays out one sheet again for "Auto Rearrange"
-  TProfileLists profiles_;
+  TTrapeziumList profileShapes_;  // the Profile tab's; the result's are ProfileShapes()
+  TProfileLists profiles_{{}, &profileShapes_};
   TDxfImport dxf_;
 
   QTabWidget* pages_ = nullptr;
