@@ -44,7 +44,7 @@ TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFol
                          QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}} {
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
