@@ -41,8 +41,7 @@ void SaveResultProfiles(TIniFile& ini, std::string_view head, const TPanels& par
                         const TTrapeziumList& shapes) {
   std::vector<std::pair<const T2DStock*, const TTrapezium*>> entries;
   for (const T2DStock& part : parts) {
-    const TTrapezium* shape =
-        part.Shape == kShapeProfile ? shapes.FindByName(part.Label) : nullptr;
+    const TTrapezium* shape = part.Shape == kShapeProfile ? shapes.FindByName(part.Label) : nullptr;
     if (shape != nullptr) entries.emplace_back(&part, shape);
   }
   ini.WriteInteger(head, "CN", static_cast<int32_t>(entries.size()));

@@ -14,8 +14,9 @@ namespace {
 const char* kSheets = "[SHEET1]\r\nLABEL=S1\r\nLENGTH=1000\r\nWIDTH=500\r\nQTY=2\r\nCOST=10\r\n";
 const char* kParts =
     "[PART1]\r\nLABEL=P1\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=4\r\nROTATE=R\r\nSHAPE=R\r\n";
-const char* kOptions = "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
-                       "GUILLOTINE=F\r\nMEASURE=mm\r\n";
+const char* kOptions =
+    "[OPTION]\r\nBLADE_WIDTH=0\r\nFAST_OPTIMIZE=F\r\nCOST_OPTIMIZE=F\r\n"
+    "GUILLOTINE=F\r\nMEASURE=mm\r\n";
 
 // The report with its date and time lines left out.
 std::string WithoutClock(const std::string& report) {
@@ -172,7 +173,7 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
   const std::string picture = ReadWholeFile(folder_.PathOf("view_1.svg"));
   EXPECT_EQ(picture.rfind("<svg", 0), 0u);
   EXPECT_NE(picture.find("400X250"), std::string::npos);  // sizes shown
-  EXPECT_EQ(picture.find(">P1<"), std::string::npos);      // labels not
+  EXPECT_EQ(picture.find(">P1<"), std::string::npos);     // labels not
   const TBatchProcess unwritable =
       RunBatchProgram({"--dxf", folder_.PathOf("no/such/folder/cut"), Folder()});
   EXPECT_EQ(unwritable.ExitCode, 2);
@@ -180,10 +181,9 @@ TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
 
 TEST_F(BatchCli, WritesAPageWithPicturesAndTheOffcutsWorthKeeping) {
   WriteJob();
-  folder_.Write("default.prt",
-                "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
-  const TBatchProcess run = RunBatchProgram(
-      {"--html", folder_.PathOf("job.html"), "--offcuts-out", folder_.PathOf("rest.ofc"), Folder()});
+  folder_.Write("default.prt", "[PART1]\r\nLABEL=<b>&\"x\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=2\r\n");
+  const TBatchProcess run = RunBatchProgram({"--html", folder_.PathOf("job.html"), "--offcuts-out",
+                                             folder_.PathOf("rest.ofc"), Folder()});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::string page = ReadWholeFile(folder_.PathOf("job.html"));
   EXPECT_NE(page.find("job.html_1.svg"), std::string::npos);
@@ -219,7 +219,8 @@ TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {
 // The outputs of one batch call, their clock lines left out: report, layouts, drawings,
 // programs and pictures.
 std::string OutputsOf(const TBatchProcess& run, const std::string& json, const std::string& name) {
-  std::string all = WithoutClock(run.Out) + nlohmann::json::parse(ReadWholeFile(json))["layouts"].dump();
+  std::string all =
+      WithoutClock(run.Out) + nlohmann::json::parse(ReadWholeFile(json))["layouts"].dump();
   for (const char* suffix : {"_1.dxf", "_2.dxf", "_1.gnc", "_2.gnc", "_1.svg", "_2.svg"}) {
     all += WithoutClock(ReadWholeFile(name + suffix));
   }

@@ -14,6 +14,7 @@
 #include "input/caption_file.h"
 #include "input/dxf_import.h"
 #include "input/list_files.h"
+#include "input/option_values.h"
 #include "input/options_file.h"
 #include "input/profile_file.h"
 #include "input/profile_list.h"
@@ -22,6 +23,7 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "model/trapezium_list.h"
+#include "optimizer/optimization_run.h"
 #include "optimizer/search_test_jobs.h"
 #include "optimizer/vexlin.h"
 #include "output/dxf_export.h"
@@ -36,8 +38,6 @@
 #include "output/offcut_generator.h"
 #include "output/report.h"
 #include "output/sheet_view_geometry.h"
-#include "optimizer/optimization_run.h"
-#include "input/option_values.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 
@@ -266,7 +266,7 @@ void UseLoadedResult(TVexlin& loaded, TVexlin& second, const TLayoutsLoad& load,
     DrawLayout(layout, canvas, TPoint{0, 0}, scale, TPictureStyle());
     MovePartsByHand(layout, scale);
   }
-  if (iteration % 25 == 0) {
+  if (iteration % 50 == 0) {
     const std::string name = folder.PathOf("out");
     ExportAllDXF(name, loaded.BestResult, settings, {true, true, true});
     ExportAllGCode(name, loaded.BestResult, settings, TOptionSettings());
@@ -278,7 +278,7 @@ void UseLoadedResult(TVexlin& loaded, TVexlin& second, const TLayoutsLoad& load,
     options.BladeWidth = settings.BladeWidth;
     SaveSheetsScraps(folder.PathOf("out.ofc"), loaded.BestResult, options);
   }
-  if (iteration % 100 == 0) LayoutAgainClick(second, loaded.BestResult[0]);
+  if (iteration % 200 == 0) LayoutAgainClick(second, loaded.BestResult[0]);
 }
 
 TEST_F(LayoutsFileFuzz, LoadLayoutsFile) {

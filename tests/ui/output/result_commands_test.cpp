@@ -8,10 +8,10 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "input/profile_list.h"
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/offcuts_tab.h"
-#include "input/profile_list.h"
 #include "input/ui/string_grid.h"
 #include "model/packet.h"
 #include "model/stock2d.h"
@@ -192,8 +192,8 @@ class ResultCommandsTest : public QObject {
     fixture.Services.OpenAnswers.push_back(path);
     ClickLayoutButton(window, "ButtonLoadLayout");
     QCOMPARE(fixture.Services.Messages.size(), 1);
-    QVERIFY(fixture.Services.Messages.front().startsWith("The result file " + path +
-                                                         " is damaged"));
+    QVERIFY(
+        fixture.Services.Messages.front().startsWith("The result file " + path + " is damaged"));
     QCOMPARE(window.Engine().BestResult.Size(), size_t{3});
     QCOMPARE(window.ReportTab().Lines(), report);
     QCOMPARE(Child<QLabel>(window.LayoutTab(), "LabelSheetLabel").text(), label);
