@@ -77,12 +77,14 @@ void TResultCommands::ButtonLoadLayoutClick() {
   }
 }
 
-// A refused file leaves the shown result, its settings and its report as they were.
+// A refused file leaves the shown result, its settings and its report as they were; its
+// offcuts are made as after a cancelled dialog.
 void TResultCommands::LoadLayouts(const QString& path) {
   const TLayoutsLoad load =
       LoadLayoutsFile(ToStdString(path), engine_, context_.ProfileTabShapes());
   if (!load.Error.empty()) {
     ShowError(load.Error);
+    GenerateAllOffcuts(tab_.ReportSettings());
     return;
   }
   tab_.HideLayout();  // the view lets go of the layouts the load replaced
