@@ -1,6 +1,8 @@
 #include "output/result_profiles.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "input/dxf_import.h"
 #include "input/profile_list.h"
