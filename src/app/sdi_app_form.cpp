@@ -44,7 +44,7 @@ TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFol
                          QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}} {
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
@@ -99,6 +99,7 @@ void TSDIAppForm::BuildTabs() {
                          static_cast<TColor>(settings.EdgeColor)};
   };
   context_.LockForManual = [this](bool on) { LockForManual(on); };
+  context_.ProfileTabShapes = [this]() -> const TTrapeziumList& { return profileShapes_; };
   connect(pages_, &QTabWidget::currentChanged, this, &TSDIAppForm::OnChangeWhenMoving);
   connect(configureTab_, &TConfigureTab::CaptionsChanged, this, &TSDIAppForm::RefreshCaption);
 }

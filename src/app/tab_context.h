@@ -14,6 +14,7 @@ class QWidget;
 
 namespace vexlin {
 
+class TTrapeziumList;
 class TUiServices;
 
 // What the main window lends its tabs: the dialogs, the program folder, and the few
@@ -37,6 +38,8 @@ struct TTabContext {
   std::function<QPrinter&()> Printer;
   // Puts a text into the Configure tab's printer font size box.
   std::function<void(const std::string& text)> SetPrinterFontSize;
+  // The Profile tab's shape records, which a loaded result without its own falls back on.
+  std::function<const TTrapeziumList&()> ProfileTabShapes;
   // Disables (on) or enables the window outside the Layout tab while parts are moved by hand.
   std::function<void(bool on)> LockForManual;
 };

@@ -16,6 +16,7 @@
 #include "input/profile_file.h"
 #include "input/profile_list.h"
 #include "model/text_table.h"
+#include "model/trapezium_list.h"
 #include "optimizer/optimization_run.h"
 #include "optimizer/vexlin.h"
 #include "output/layouts_file.h"
@@ -116,15 +117,26 @@ void Optimize(const TJobFiles& files, const TOptionValues& values, TVexlin& engi
   if (!error.empty()) Refuse(run, kBatchRefused, error);
 }
 
-// A saved result takes the place of a run; its own blade width, unit and edges apply.
-void LoadResult(const std::string& path, const TOptionValues& values, TVexlin& engine,
-                TBatchRun& run) {
+// The profiles a result file without its own falls back on, read as a run reads them.
+TTrapeziumList CurrentProfileShapes(const TJobFiles& files) {
+  TTrapeziumList shapes;
+  TProfileLists profiles{{}, &shapes};
+  TDxfImport dxf;
+  ReadAnyShapeFile(profiles, dxf, files.Profiles);
+  return shapes;
+}
+
+// A saved result takes the place of a run; its own blade width, unit, edges and profiles
+// apply.
+void LoadResult(const TJobFiles& files, const std::string& path, const TOptionValues& values,
+                TVexlin& engine, TBatchRun& run) {
   ApplyOptionValues(values);
-  const TLayoutsLoad load = LoadLayoutsFile(path, engine);
+  const TLayoutsLoad load = LoadLayoutsFile(path, engine, CurrentProfileShapes(files));
   if (!load.Error.empty()) {
     Refuse(run, kBatchRefused, load.Error);
     return;
   }
+  run.Warnings = load.Warnings;
   if (engine.BestResult.Empty()) {
     Refuse(run, kBatchRefused, Texts().Text("MSG_LAYOUT_IS_EMPTY"));
     return;
@@ -154,7 +166,7 @@ TBatchRun RunBatchJob(const TBatchOptions& options, TVexlin& engine,
   if (options.LoadResultFile.empty()) {
     Optimize(files, values, engine, progressStep, run);
   } else {
-    LoadResult(options.LoadResultFile, values, engine, run);
+    LoadResult(files, options.LoadResultFile, values, engine, run);
   }
   run.Facts.Seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -157,15 +157,15 @@ void OutlineWithPen(const TExtPolyline& outline, TPoint corner, TPoint origin, c
 }
 
 void DrawProfile(TCanvas& canvas, const T2DStock& piece, const TPieceFrame& frame, const TPen& pen,
-                 const TDrawSwitches& switches, double scale) {
-  const TTrapezium* shape = ProfileShapes().FindByName(piece.Label);
+                 const TDrawSwitches& switches, double scale, const TTrapeziumList& shapes) {
+  const TTrapezium* shape = shapes.FindByName(piece.Label);
   if (shape == nullptr || piece.Orientation < 0 || piece.Orientation > 3) return;
   OutlineWithPen(shape->Outline(1, piece.Orientation), TPoint{frame.X0, frame.Y0}, piece.Origin,
                  pen, switches, piece.Label, scale, canvas);
 }
 
 void PieceWithPen(const T2DStock& piece, TPoint offset, TCanvas& canvas, const TPen& pen,
-                  const TDrawSwitches& switches, double scale) {
+                  const TDrawSwitches& switches, double scale, const TTrapeziumList& shapes) {
   const TPieceFrame frame = FrameOf(piece, offset, scale);
   switch (piece.Shape) {
     case kShapeRectangle:
@@ -177,7 +177,7 @@ void PieceWithPen(const T2DStock& piece, TPoint offset, TCanvas& canvas, const T
       DrawDisc(canvas, piece, frame, switches);
       break;
     case kShapeProfile:
-      DrawProfile(canvas, piece, frame, pen, switches, scale);
+      DrawProfile(canvas, piece, frame, pen, switches, scale, shapes);
       break;
     default:
       break;
@@ -187,14 +187,15 @@ void PieceWithPen(const T2DStock& piece, TPoint offset, TCanvas& canvas, const T
 }  // namespace
 
 void DrawOnCanvas(const T2DStock& piece, TPoint offset, TCanvas& canvas, TColor offcutColor,
-                  TColor partColor, const TDrawSwitches& switches, double scale) {
+                  TColor partColor, const TDrawSwitches& switches, double scale,
+                  const TTrapeziumList& shapes) {
   const TColor pen = IsOffcutLabel(piece.Label) ? offcutColor : partColor;
-  PieceWithPen(piece, offset, canvas, pen, switches, scale);
+  PieceWithPen(piece, offset, canvas, pen, switches, scale, shapes);
 }
 
 void PrintOnCanvas(const T2DStock& piece, TPoint offset, TCanvas& printerCanvas,
                    const TDrawSwitches& switches, double scale) {
-  PieceWithPen(piece, offset, printerCanvas, std::nullopt, switches, scale);
+  PieceWithPen(piece, offset, printerCanvas, std::nullopt, switches, scale, ProfileShapes());
 }
 
 void DrawOutline(const TExtPolyline& outline, TPoint deviceCorner, TPoint origin, TColor partColor,

@@ -170,6 +170,29 @@ constexpr TDefaultEntry kDefaults[] = {
     {"MSG_DXF_FILE_TOO_LARGE", kText, "DXF file larger than 64 MB, not read:", ""},
     {"MSG_DXF_OUTLINE_DEGENERATE", kText,
      "DXF outline encloses no area (zero length, zero height or a flat line):", ""},
+    {"MSG_RESULT_FILE_DAMAGED", kText, "The result file %s is damaged and was not loaded: %s.", ""},
+    {"MSG_RESULT_NOT_A_RESULT", kText, "it holds no saved result", ""},
+    {"MSG_RESULT_LAYOUT", kText, "layout %s", ""},
+    {"MSG_RESULT_PIECE", kText, "piece %s (%s) of layout %s", ""},
+    {"MSG_RESULT_PART_TYPE", kText, "part type %s (%s)", ""},
+    {"MSG_RESULT_SHEET_TYPE", kText, "sheet type %s (%s)", ""},
+    {"MSG_RESULT_LAYOUT_MISSING", kText, "layout %s is missing", ""},
+    {"MSG_RESULT_SIZE_INVALID", kText, "%s has a size of 0 or below", ""},
+    {"MSG_RESULT_QTY_INVALID", kText, "%s is cut from fewer than one sheet", ""},
+    {"MSG_RESULT_SHAPE_INVALID", kText, "%s has an unknown shape", ""},
+    {"MSG_RESULT_PART_TYPE_INVALID", kText, "%s names no part type of the part list", ""},
+    {"MSG_RESULT_COUNTS_INVALID", kText, "the part counts of %s do not match the part list", ""},
+    {"MSG_RESULT_PIECE_OUTSIDE", kText, "%s lies outside its sheet", ""},
+    {"MSG_RESULT_SETTING_INVALID", kText, "the value \"%s\" of %s is not a length of 0 or more",
+     ""},
+    {"MSG_RESULT_PROFILE_MISSING", kText,
+     "The profile %s of the result file %s cannot be found: its pieces cannot be drawn, "
+     "measured or cut.",
+     ""},
+    {"MSG_PIECE_CANT_BE_EXPORTED", kText,
+     "Nothing was exported: the piece %s of layout %s cannot be drawn or cut, its profile is "
+     "unknown.",
+     ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";
@@ -235,6 +258,18 @@ void TTextTable::RefreshDerived() {
 TTextTable& Texts() {
   static TTextTable table;
   return table;
+}
+
+std::string FilledText(std::string_view key, std::initializer_list<std::string_view> args) {
+  std::string text = Texts().Text(key);
+  size_t from = 0;
+  for (std::string_view arg : args) {
+    const size_t at = text.find("%s", from);
+    if (at == std::string::npos) break;
+    text.replace(at, 2, arg);
+    from = at + arg.size();
+  }
+  return text;
 }
 
 }  // namespace vexlin

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -64,5 +65,9 @@ class TTextTable {
 
 // The one text table of the process.
 TTextTable& Texts();
+
+// The text of key with each "%s" replaced by the next of args in turn, so that a translation
+// may place the names it quotes where its language wants them.
+std::string FilledText(std::string_view key, std::initializer_list<std::string_view> args);
 
 }  // namespace vexlin

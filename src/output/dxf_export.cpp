@@ -15,6 +15,7 @@
 #include "model/trapezium_list.h"
 #include "optimizer/schemes.h"
 #include "output/dxf_writer.h"
+#include "output/export_check.h"
 
 namespace vexlin {
 namespace {
@@ -287,6 +288,7 @@ std::string ExportAllDXF(std::string_view chosenName, const TSchemes& result,
                          const TReportSettings& settings, const TDXFShowFlags& show,
                          const TReportClock& clock) {
   if (result.Empty()) return Texts().Text("MSG_LAYOUT_IS_EMPTY");
+  if (std::string refusal = UnexportablePieceMessage(result); !refusal.empty()) return refusal;
   for (size_t i = 0; i < result.Size(); ++i) {
     const TExportedFile file = SaveDXFFile(chosenName, result, i, settings, show, clock);
     if (!file.Error.empty()) return file.Error;

@@ -11,6 +11,7 @@
 #include "model/trapezium_list.h"
 #include "optimizer/schemes.h"
 #include "output/dxf_writer.h"
+#include "output/export_check.h"
 
 namespace vexlin {
 namespace {
@@ -174,6 +175,7 @@ TExportedFile ExportGCode(std::string_view chosenName, const TSchemes& result, s
 std::string ExportAllGCode(std::string_view chosenName, const TSchemes& result,
                            const TReportSettings& settings, const TOptionSettings& options) {
   if (result.Empty()) return Texts().Text("MSG_LAYOUT_IS_EMPTY");
+  if (std::string refusal = UnexportablePieceMessage(result); !refusal.empty()) return refusal;
   for (size_t i = 0; i < result.Size(); ++i) {
     const TExportedFile file = ExportGCode(chosenName, result, i, settings, options);
     if (!file.Error.empty()) return file.Error;

@@ -4,6 +4,7 @@
 
 #include "model/text_table.h"
 #include "optimizer/vexlin.h"
+#include "output/export_check.h"
 
 namespace vexlin {
 namespace {
@@ -117,6 +118,7 @@ std::string ExportHtml(const std::string& pagePath, const TVexlin& run,
                        const std::vector<std::string>& pictureFiles, const TReportClock& clock) {
   const TSchemes& result = run.BestResult;
   if (result.Empty()) return Texts().Text("MSG_LAYOUT_IS_EMPTY");
+  if (std::string refusal = UnexportablePieceMessage(result); !refusal.empty()) return refusal;
   if (pictureFiles.size() != result.Size()) {
     return "The page needs one picture per layout: " + std::to_string(result.Size()) +
            " layouts, " + std::to_string(pictureFiles.size()) + " pictures.";

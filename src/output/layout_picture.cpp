@@ -4,6 +4,7 @@
 #include "model/rounding.h"
 #include "optimizer/schemes.h"
 #include "output/dxf_export.h"
+#include "output/export_check.h"
 #include "output/svg_canvas.h"
 
 namespace vexlin {
@@ -24,6 +25,7 @@ std::string ExportLayoutPictures(std::string_view chosenName, const TSchemes& re
                                  const TPictureStyle& style, int32_t widthPixels,
                                  std::vector<std::string>& fileNames) {
   constexpr int32_t kMargin = 1;
+  if (std::string refusal = UnexportablePieceMessage(result); !refusal.empty()) return refusal;
   for (size_t i = 0; i < result.Size(); ++i) {
     const TPacket& layout = result[i];
     const double scale = layout.NetLength() > 0 ? double(widthPixels) / layout.NetLength() : 1.0;

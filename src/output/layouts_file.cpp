@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -14,6 +15,8 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "optimizer/vexlin.h"
+#include "output/loaded_result_check.h"
+#include "output/result_profiles.h"
 
 namespace vexlin {
 namespace {
@@ -67,13 +70,12 @@ void WriteSettings(TIniFile& ini, const TLayoutSettings& settings, const TLayout
   }
 }
 
-// Reads one length of "OPTION"; records the first value that is not a number.
+// Reads one length of "OPTION"; records the first value that is not a length of 0 or more.
 int32_t ReadLength(const TIniFile& ini, std::string_view key, std::string& error) {
   const std::string text = ini.ReadString(kOptions, key, "0");
   const std::optional<int32_t> value = PubFunc().TextToScaled(text);
-  if (!value && error.empty()) {
-    error = "The value \"" + text + "\" of " + std::string(key) + " in " + ini.FileName() +
-            " is not a number.";
+  if ((!value || *value < 0) && error.empty()) {
+    error = FilledText("MSG_RESULT_SETTING_INVALID", {text, key});
   }
   return value.value_or(0);
 }
@@ -91,6 +93,64 @@ TLayoutsLoad ReadSettings(const TIniFile& ini) {
   return load;
 }
 
+// The lists first, so that every layout can be checked against the part list as it is read.
+// A file that is there but holds neither settings nor layouts is no layouts file at all.
+std::string ReadResult(const TIniFile& ini, std::string_view prefix, TVexlin& read) {
+  if (std::filesystem::exists(ini.FileName()) && !ini.SectionExists(kOptions) &&
+      !ini.SectionExists(Prefixed(prefix, "SC"))) {
+    return Texts().Text("MSG_RESULT_NOT_A_RESULT");
+  }
+  read.Parts.LoadFromIni(ini, Prefixed(prefix, "P"));
+  read.Sheets.LoadFromIni(ini, Prefixed(prefix, "S"));
+  if (std::string error = CheckLoadedLists(read.Parts, read.Sheets); !error.empty()) return error;
+  const std::string head = Prefixed(prefix, "SC");
+  const int32_t count = ini.ReadCount(head, "CN");
+  int64_t sheetsCut = 0;
+  for (int32_t n = 0; n < count; ++n) {
+    const std::string layoutHead = head + std::to_string(n);
+    if (!ini.SectionExists(layoutHead + "PKPN")) {
+      return FilledText("MSG_RESULT_LAYOUT_MISSING", {std::to_string(n + 1)});
+    }
+    TPacket layout;
+    layout.LoadFromIni(ini, layoutHead);
+    std::string error =
+        CheckLoadedLayout(layout, static_cast<size_t>(n), read.Parts.Size(), sheetsCut);
+    if (!error.empty()) return error;
+    sheetsCut += layout.Count;
+    read.BestResult.AddUsage(layout);
+  }
+  return {};
+}
+
+void AddLabelOnce(std::vector<std::string>& labels, const std::string& label) {
+  if (std::find(labels.begin(), labels.end(), label) == labels.end()) labels.push_back(label);
+}
+
+// Every profile named by a part type or a piece that the shapes do not hold.
+std::vector<std::string> MissingProfiles(const TVexlin& read, const TTrapeziumList& shapes) {
+  std::vector<std::string> missing;
+  const auto note = [&](const T2DStock& record) {
+    if (record.Shape == kShapeProfile && shapes.FindByName(record.Label) == nullptr) {
+      AddLabelOnce(missing, record.Label);
+    }
+  };
+  for (const T2DStock& part : read.Parts) note(part);
+  for (const TPacket& layout : read.BestResult.Items) {
+    for (const T2DStock& piece : layout.Pieces) note(piece);
+  }
+  return missing;
+}
+
+// The result read takes the place of the engine's; the search lists start empty.
+void TakeResult(TVexlin& engine, TVexlin& read) {
+  engine.Clear();
+  engine.BestResult = std::move(read.BestResult);
+  engine.Parts = std::move(read.Parts);
+  engine.Sheets = std::move(read.Sheets);
+  // The sheets left are not stored; the report needs them.
+  engine.CountSheetsLeft();
+}
+
 }  // namespace
 
 std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
@@ -102,23 +162,31 @@ std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
   engine.BestResult.SaveToIni(ini, kPrefix);
   engine.Parts.SaveToIni(ini, Prefixed(kPrefix, "P"));
   engine.Sheets.SaveToIni(ini, Prefixed(kPrefix, "S"));
+  SaveResultProfiles(ini, Prefixed(kPrefix, "STR"), engine.Parts, ProfileShapes());
   return ini.Save();
 }
 
-TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine) {
+TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine,
+                             const TTrapeziumList& currentShapes) {
   const TIniFile ini(path);
   const std::string_view prefix = ReadPrefix(ini);
-  engine.Clear();
-  engine.BestResult.LoadFromIni(ini, prefix);
-  engine.Parts.LoadFromIni(ini, Prefixed(prefix, "P"));
-  engine.Sheets.LoadFromIni(ini, Prefixed(prefix, "S"));
-  // The sheets left are not stored; the report needs them.
-  engine.CountSheetsLeft();
   TLayoutsLoad load = ReadSettings(ini);
-  if (load.Error.empty()) {
-    BladeWidth = load.Settings.BladeWidth;
-    UnitText = load.Settings.Unit;
+  TVexlin read;
+  if (load.Error.empty()) load.Error = ReadResult(ini, prefix, read);
+  if (!load.Error.empty()) {
+    load.Error = FilledText("MSG_RESULT_FILE_DAMAGED", {path, load.Error});
+    load.Settings = TLayoutSettings();
+    return load;
   }
+  TTrapeziumList shapes = currentShapes;
+  ReadResultProfiles(ini, Prefixed(prefix, "STR"), shapes);
+  for (const std::string& label : MissingProfiles(read, shapes)) {
+    load.Warnings.push_back(FilledText("MSG_RESULT_PROFILE_MISSING", {label, path}));
+  }
+  TakeResult(engine, read);
+  ProfileShapes() = std::move(shapes);
+  BladeWidth = load.Settings.BladeWidth;
+  UnitText = load.Settings.Unit;
   return load;
 }
 

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "input/option_values.h"
+#include "model/trapezium_list.h"
 
 namespace vexlin {
 
@@ -31,8 +33,10 @@ struct TLayoutFlags {
 };
 
 struct TLayoutsLoad {
-  // Empty when the whole file was read; otherwise what went wrong.
+  // Empty when the file was loaded; otherwise why it was refused, naming the file.
   std::string Error;
+  // What to tell about a loaded result: profiles of its pieces that cannot be found.
+  std::vector<std::string> Warnings;
   // The settings read from the file; defaults when Error is set.
   TLayoutSettings Settings;
   TLayoutFlags Flags;
@@ -42,16 +46,20 @@ struct TLayoutsLoad {
 // current, as a run would take them.
 TOptionValues LoadedOptionValues(const TLayoutsLoad& load, const TOptionValues& current);
 
-// Writes the result of the engine (its layouts, part list and sheet list) with the
-// settings to a layouts file, replacing its content. Returns an empty text, the message
-// "MSG_LAYOUT_IS_EMPTY" when there is nothing to save, or what went wrong on writing.
+// Writes the result of the engine (its layouts, part list, sheet list and the shape records
+// of its profiles) with the settings to a layouts file, replacing its content. Returns an
+// empty text, the message "MSG_LAYOUT_IS_EMPTY" when there is nothing to save, or what went
+// wrong on writing.
 std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
                             const TLayoutSettings& settings, const TLayoutFlags& flags = {});
 
-// Replaces the engine's state with a saved result and sets the process-wide blade width
-// and unit text from the file. A missing file or section reads as an empty result. A
-// setting that is not a number is reported in Error; the lists stay loaded and no setting
-// is applied.
-TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine);
+// Replaces the engine's state with a saved result, the profile shape list with the result's
+// profiles, and the process-wide blade width and unit text with the file's. A file without
+// profiles of its own (an older one) takes currentShapes. A missing file or section reads as
+// an empty result. A damaged file (a setting that is not a length of 0 or more, a counted
+// layout that is missing, a piece without its part type or off its sheet, ...) is refused in
+// Error and nothing changes.
+TLayoutsLoad LoadLayoutsFile(const std::string& path, TVexlin& engine,
+                             const TTrapeziumList& currentShapes = ProfileShapes());
 
 }  // namespace vexlin

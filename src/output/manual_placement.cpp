@@ -1,5 +1,6 @@
 #include "output/manual_placement.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "model/packet.h"
@@ -24,6 +25,18 @@ double Squared(int64_t d) {
 bool IsOffcutPiece(const T2DStock& piece) {
   const std::string_view prefix = LabelPrefix(piece.Label);
   return prefix == "OFFCUT_" || prefix == "ZEROOFFCUT_";
+}
+
+// A part can be dropped only while it is still a part of the layout, counted in one of its
+// part types, and the view has a scale to turn pixels into lengths.
+bool CanDrop(const TPacket& layout, const TManualDrag& drag, double unitPerPixel) {
+  if (!std::isfinite(unitPerPixel) || unitPerPixel <= 0) return false;
+  if (drag.PieceIndex < 0 || static_cast<size_t>(drag.PieceIndex) >= layout.Pieces.Size()) {
+    return false;
+  }
+  const T2DStock& part = layout.Pieces[static_cast<size_t>(drag.PieceIndex)];
+  return !IsOffcutLabel(part.Label) && part.Index >= 0 &&
+         static_cast<size_t>(part.Index) < layout.TypeCounts.Size();
 }
 
 // Takes the picked part out of the layout with every offcut piece after it, and its count
@@ -123,6 +136,7 @@ std::string HoverDescription(const TPacket& layout, int32_t x, int32_t y, double
 
 bool AutoFillInRect(TPacket& layout, const TManualDrag& drag, const TRect& dropPixels,
                     double unitPerPixel, int32_t bladeWidth) {
+  if (!CanDrop(layout, drag, unitPerPixel)) return false;
   const T2DStock picked = TakeOutPicked(layout, static_cast<size_t>(drag.PieceIndex));
   T2DStock part = picked;
   if (drag.Turned) part.Turn();

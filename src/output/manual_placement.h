@@ -41,6 +41,8 @@ std::string HoverDescription(const TPacket& layout, int32_t x, int32_t y, double
 // Drops the dragged part at the corner of a free rectangle nearest to the drop rectangle
 // (pixels); the layout's offcut pieces are dropped as well, to be made anew. When no free
 // rectangle holds the part it goes back to its old place as picked. True when it moved.
+// Nothing changes when the picked piece is no longer a counted part of the layout or the
+// view has no scale.
 bool AutoFillInRect(TPacket& layout, const TManualDrag& drag, const TRect& dropPixels,
                     double unitPerPixel, int32_t bladeWidth);
 

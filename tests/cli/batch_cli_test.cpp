@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "cli/batch_process.h"
 #include "support/temp_folder.h"
@@ -276,6 +278,69 @@ TEST_F(BatchCli, ListFilesThatAreNoListsStopTheJobAndUnreadRowsAreNamed) {
                          "parts) in the file; nothing was loaded:\n" +
                          folder_.PathOf("default.ofc")),
             std::string::npos);
+}
+
+// The outputs of one batch call, their clock lines left out: report, layouts, drawings,
+// programs and pictures.
+std::string OutputsOf(const TBatchProcess& run, const std::string& json, const std::string& name) {
+  std::string all =
+      WithoutClock(run.Out) + nlohmann::json::parse(ReadWholeFile(json))["layouts"].dump();
+  for (const char* suffix : {"_1.dxf", "_2.dxf", "_1.gnc", "_2.gnc", "_1.svg", "_2.svg"}) {
+    all += WithoutClock(ReadWholeFile(name + suffix));
+  }
+  return all;
+}
+
+std::vector<std::string> WithOutputs(std::vector<std::string> arguments, const std::string& name) {
+  for (const char* option : {"--dxf", "--gcode", "--svg"}) {
+    arguments.insert(arguments.begin(), {option, name});
+  }
+  arguments.insert(arguments.begin(), {"--json", name + ".json"});
+  return arguments;
+}
+
+// A result with profile parts reloaded elsewhere, with other profiles of the same labels at
+// hand, reports, draws and cuts its pieces as the run did; an older file without its own
+// profiles takes the current ones and names a profile it cannot find; an export that would
+// leave out a piece is refused.
+TEST_F(BatchCli, ASavedResultKeepsItsProfilesWhereverItIsLoaded) {
+  const std::string examples = std::string(VEXLIN_TEST_DATA_DIR) + "/../../examples";
+  const std::string saved = folder_.PathOf("job.lyt");
+  const TBatchProcess run =
+      RunBatchProgram(WithOutputs({"--save-result", saved, examples}, folder_.PathOf("run")));
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  ASSERT_NE(run.Out.find("ARCH_TOP"), std::string::npos);
+  folder_.Write("other.apt",
+                "[STR]\r\nCN=1\r\n[STR0TZ]\r\nN=Triangle2\r\nP1=100\r\nP2=50\r\nDX=0\r\n"
+                "[STR0]\r\nL=CORNER_SHELF\r\nQ=4\r\n");
+  const std::vector<std::string> reload = {"--load-result", saved, "--profiles",
+                                           folder_.PathOf("other.apt")};
+  const TBatchProcess load = RunBatchProgram(WithOutputs(reload, folder_.PathOf("load")));
+  ASSERT_EQ(load.ExitCode, 0) << load.Err;
+  EXPECT_EQ(load.Err, "");
+  EXPECT_EQ(OutputsOf(load, folder_.PathOf("load.json"), folder_.PathOf("load")),
+            OutputsOf(run, folder_.PathOf("run.json"), folder_.PathOf("run")));
+
+  const std::string text = ReadWholeFile(saved);
+  folder_.Write("job.lyt", text.substr(0, text.find("[LYTSTR]")));
+  const TBatchProcess old = RunBatchProgram(WithOutputs(reload, folder_.PathOf("old")));
+  EXPECT_NE(old.ExitCode, 0);
+  EXPECT_NE(old.Err.find("The profile ARCH_TOP of the result file " + saved), std::string::npos);
+  EXPECT_NE(old.Err.find("the piece ARCH_TOP of layout"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("old_1.dxf")));
+}
+
+// A damaged result file is refused with a message naming it; nothing is written.
+TEST_F(BatchCli, ADamagedResultFileIsRefused) {
+  for (const char* name : {"negative-blade.lyt", "zero-sheet.lyt", "index-beyond-part-list.lyt"}) {
+    const std::string path = std::string(VEXLIN_TEST_DATA_DIR) + "/damaged-results/" + name;
+    const TBatchProcess load =
+        RunBatchProgram({"--load-result", path, "--json", folder_.PathOf("out.json")});
+    EXPECT_EQ(load.ExitCode, 1) << name;
+    EXPECT_NE(load.Err.find("The result file " + path + " is damaged"), std::string::npos)
+        << load.Err;
+    EXPECT_EQ(nlohmann::json::parse(ReadWholeFile(folder_.PathOf("out.json")))["status"], "error");
+  }
 }
 
 TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {

@@ -14,6 +14,7 @@
 #include "input/caption_file.h"
 #include "input/dxf_import.h"
 #include "input/list_files.h"
+#include "input/option_values.h"
 #include "input/options_file.h"
 #include "input/profile_file.h"
 #include "input/profile_list.h"
@@ -22,9 +23,22 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "model/trapezium_list.h"
+#include "optimizer/optimization_run.h"
 #include "optimizer/search_test_jobs.h"
 #include "optimizer/vexlin.h"
+#include "output/dxf_export.h"
+#include "output/gcode_export.h"
+#include "output/html_export.h"
+#include "output/layout_facts.h"
+#include "output/layout_picture.h"
+#include "output/layout_rearrange.h"
 #include "output/layouts_file.h"
+#include "output/manual_placement.h"
+#include "output/offcut_file.h"
+#include "output/offcut_generator.h"
+#include "output/report.h"
+#include "output/sheet_view_geometry.h"
+#include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 
 namespace vexlin {
@@ -197,9 +211,82 @@ class LayoutsFileFuzz : public ::testing::Test {
  protected:
   void TearDown() override {
     BladeWidth = 0;
+    GuillotineMode = false;
     UnitText = "inch";
+    ProfileShapes().ClearList();
   }
 };
+
+// A run with rectangles, a disc and two profiles, offcut pieces made, as the program saves it.
+std::string SavedRunWithProfiles(const TempFolder& folder) {
+  TProfileLists profiles;
+  EXPECT_EQ(AddStandardShape(profiles, "TRI", "Triangle1", {"300", "400", "500"}, 3), "");
+  EXPECT_EQ(AddStandardShape(profiles, "ARCH", "Disc1", {"560", "120"}, 2), "");
+  TPanels sheets;
+  sheets.AddCopy(T2DStock().SetLabel("BOARD").SetLength(1600000).SetWidth(900000).SetCount(3));
+  TPanels parts;
+  parts.AddCopy(T2DStock().SetLabel("SIDE").SetLength(720000).SetWidth(300000).SetCount(3));
+  parts.AddCopy(
+      T2DStock().SetLabel("ROUND").SetLength(250000).SetWidth(250000).SetCount(2).SetShape(
+          kShapeDisc));
+  TOptionValues options;
+  options.BladeWidth = 3000;
+  options.Measure = "mm";
+  ApplyOptionValues(options);
+  TVexlin run;
+  EXPECT_EQ(RunOptimization(run, sheets, parts, profiles.Profiles, options, {}), "");
+  const std::string path = folder.PathOf("profiles.lyt");
+  EXPECT_EQ(SaveLayoutsFile(path, run, {3000, "mm", 0, 0}), "");
+  return folder.Read("profiles.lyt");
+}
+
+// Picks every part of the layout at its centre and drops it somewhere else, turned every
+// other time, as a user does in the Manual mode.
+void MovePartsByHand(TPacket& layout, double scale) {
+  for (size_t i = 0; i < layout.Pieces.Size(); ++i) {
+    const TRect at = PieceRectPixels(layout.Pieces[i], scale);
+    TManualDrag drag;
+    if (PickPart(layout, (at.Left + at.Right) / 2, (at.Top + at.Bottom) / 2, scale, drag) < 0) {
+      continue;
+    }
+    drag.Turned = i % 2 == 1;
+    const TRect drop = DragRectAt(drag, static_cast<int32_t>(i * 7 % 300), 40);
+    AutoFillInRect(layout, drag, drop, 1.0 / scale, BladeWidth);
+  }
+}
+
+// What the program does with a loaded result: offcuts, report, view, manual moves, and now
+// and then the exports and Auto Rearrange, which take longer.
+void UseLoadedResult(TVexlin& loaded, TVexlin& second, const TLayoutsLoad& load,
+                     const TempFolder& folder, size_t iteration) {
+  TReportSettings settings = ReportSettingsOf(LoadedOptionValues(load, TOptionValues()), true);
+  for (TPacket& layout : loaded.BestResult.Items) {
+    GenerateOffcutParts(layout, settings.BladeWidth, settings.Guillotine);
+  }
+  FormatRunReport(loaded, settings);
+  for (size_t i = 0; i < loaded.BestResult.Size(); ++i) {
+    TPacket& layout = loaded.BestResult[i];
+    FormatOneLayoutReport(layout, i, settings);
+    LayoutFactsOf(layout, settings);
+    const double scale = FitSheetView(layout, settings, 800, 500).Scale;
+    TRecordingCanvas canvas;
+    DrawLayout(layout, canvas, TPoint{0, 0}, scale, TPictureStyle());
+    MovePartsByHand(layout, scale);
+  }
+  if (iteration % 50 == 0) {
+    const std::string name = folder.PathOf("out");
+    ExportAllDXF(name, loaded.BestResult, settings, {true, true, true});
+    ExportAllGCode(name, loaded.BestResult, settings, TOptionSettings());
+    std::vector<std::string> pictures;
+    if (ExportLayoutPictures(name, loaded.BestResult, TPictureStyle(), 200, pictures).empty()) {
+      ExportHtml(name + ".html", loaded, settings, pictures);
+    }
+    TOptionValues options;
+    options.BladeWidth = settings.BladeWidth;
+    SaveSheetsScraps(folder.PathOf("out.ofc"), loaded.BestResult, options);
+  }
+  if (iteration % 200 == 0) LayoutAgainClick(second, loaded.BestResult[0]);
+}
 
 TEST_F(LayoutsFileFuzz, LoadLayoutsFile) {
   TempFolder folder;
@@ -208,14 +295,45 @@ TEST_F(LayoutsFileFuzz, LoadLayoutsFile) {
   ASSERT_EQ(SaveLayoutsFile(folder.PathOf("seed.lyt"), saved,
                             {3500, "mm", 10 * testjobs::kMm, 5 * testjobs::kMm}),
             "");
+  const std::vector<std::string> seeds = {folder.Read("seed.lyt"), SavedRunWithProfiles(folder)};
   TVexlin loaded;
-  Fuzz(folder, "in.lyt", 7, {folder.Read("seed.lyt")}, kIniWords,
-       [&](const std::string& path, size_t) { LoadLayoutsFile(path, loaded); });
+  TVexlin second;
+  size_t used = 0;
+  Fuzz(folder, "in.lyt", 7, seeds, kIniWords, [&](const std::string& path, size_t) {
+    const TLayoutsLoad load = LoadLayoutsFile(path, loaded);
+    if (!load.Error.empty() || loaded.BestResult.Empty()) return;
+    UseLoadedResult(loaded, second, load, folder, used++);
+  });
+  EXPECT_GT(used, 0u);
+}
+
+// Manual moves on the layouts of a file whose pieces name part types the layout does not
+// count: the file is refused, and a drop of such a piece changes nothing.
+TEST_F(LayoutsFileFuzz, ManualMovesOfPiecesWithoutAPartTypeChangeNothing) {
+  const std::string path = VEXLIN_TEST_DATA_DIR "/damaged-results/manual-move-use-after-free.lyt";
+  TVexlin loaded;
+  EXPECT_NE(LoadLayoutsFile(path, loaded).Error, "");
+  const TIniFile ini(path);
+  for (int n = 0; n < 9; ++n) {
+    TPacket layout;
+    layout.LoadFromIni(ini, "LYTSC" + std::to_string(n));
+    if (layout.Length <= 0 || layout.Width <= 0) continue;
+    const TPacket before = layout;
+    for (size_t i = 0; i < layout.Pieces.Size(); ++i) {
+      const T2DStock& piece = layout.Pieces[i];
+      if (piece.Index >= 0 && static_cast<size_t>(piece.Index) < layout.TypeCounts.Size()) continue;
+      TManualDrag drag;
+      drag.PieceIndex = static_cast<int32_t>(i);
+      EXPECT_FALSE(AutoFillInRect(layout, drag, TRect{0, 0, 10, 10}, 1000.0, 4000));
+      EXPECT_EQ(layout.Pieces.Size(), before.Pieces.Size());
+    }
+  }
 }
 
 // Two layouts of one sheet type whose part count lists differ in length: merging them
-// compared counts beyond the end of the shorter list.
-TEST_F(LayoutsFileFuzz, CountListsOfDifferentLengthsStayApart) {
+// compared counts beyond the end of the shorter list. Counts that do not match the part
+// list are refused now.
+TEST_F(LayoutsFileFuzz, CountListsOfDifferentLengthsAreRefused) {
   TempFolder folder;
   const std::string sheet = "I=0\nX=2440000\nY=1220000\nL=BOARD\nN=1\n";
   const std::string path = folder.Write(
@@ -224,8 +342,8 @@ TEST_F(LayoutsFileFuzz, CountListsOfDifferentLengthsStayApart) {
                        "L=SIDE\nN=1\n[LYTSC1PKPN]\n" +
                        sheet);
   TVexlin loaded;
-  EXPECT_EQ(LoadLayoutsFile(path, loaded).Error, "");
-  EXPECT_EQ(loaded.BestResult.Items.size(), 2u);
+  EXPECT_NE(LoadLayoutsFile(path, loaded).Error, "");
+  EXPECT_TRUE(loaded.BestResult.Empty());
 }
 
 TEST(ReaderFuzz, TextImport) {

@@ -11,7 +11,7 @@ namespace {
 TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   const TTextTable table;
   const std::vector<std::string>& keys = table.Keys();
-  ASSERT_EQ(keys.size(), 135u);
+  ASSERT_EQ(keys.size(), 151u);
   std::vector<size_t> separators;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (table.Kind(keys[i]) == TCaptionKind::None) separators.push_back(i);
@@ -29,6 +29,15 @@ TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   EXPECT_EQ(keys[93], "MSG_MANUAL_LOCK");
   EXPECT_EQ(keys[129], "MSG_SELECT_SHAPE_LABEL_EMPTY");
   EXPECT_EQ(keys[134], "MSG_DXF_OUTLINE_DEGENERATE");
+  // The program's own messages follow those of the editor.
+  EXPECT_EQ(keys[135], "MSG_RESULT_FILE_DAMAGED");
+  EXPECT_EQ(keys[150], "MSG_PIECE_CANT_BE_EXPORTED");
+}
+
+TEST(TextTableDefaults, FilledTextsQuoteTheirNamesInOrder) {
+  EXPECT_EQ(FilledText("MSG_RESULT_PIECE", {"2", "SIDE", "3"}), "piece 2 (SIDE) of layout 3");
+  EXPECT_EQ(FilledText("MSG_RESULT_LAYOUT", {"%s", "x"}), "layout %s");
+  EXPECT_EQ(FilledText("MSG_LAYOUT_IS_EMPTY", {"x"}), "Layout is empty, please optimize first.");
 }
 
 TEST(TextTableKeys, KindsGiveTheCaptionFileEntries) {
@@ -42,7 +51,7 @@ TEST(TextTableKeys, KindsGiveTheCaptionFileEntries) {
     if (kind == TCaptionKind::Text || kind == TCaptionKind::Control) ++captions;
     if (kind == TCaptionKind::Control || kind == TCaptionKind::HintOnly) ++hints;
   }
-  EXPECT_EQ(captions, 127u);
+  EXPECT_EQ(captions, 143u);
   EXPECT_EQ(hints, 61u);
   EXPECT_EQ(table.Kind("Part Label Caption"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("MSG_LAYOUT_IS_EMPTY"), TCaptionKind::Text);
@@ -91,7 +100,7 @@ TEST(TextTableLookup, UnknownKeysAndSeparatorsAddressNothing) {
   }
   // Keys match exactly, as in a caption file.
   EXPECT_FALSE(table.HasKey("tab parts"));
-  EXPECT_EQ(table.Keys().size(), 135u);
+  EXPECT_EQ(table.Keys().size(), 151u);
 }
 
 TEST(TextTableLookup, EachKindTakesOnlyItsOwnTexts) {

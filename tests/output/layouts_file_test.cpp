@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/ini_file.h"
 #include "model/pub_func.h"
@@ -141,10 +144,10 @@ constexpr const char* kOldFile =
     "[OPTION]\r\nBLADE_WIDTH=2\r\n"
     "[OTSC]\r\nCN=2\r\n"
     "[OTSC0PKPN]\r\nX=1000\r\nY=500\r\nN=2\r\nI=0\r\nL=B\r\n"
-    "[OTSC0PKNPNS]\r\nCN=1\r\n[OTSC0PKNPNS0PN]\r\nN=3\r\n"
+    "[OTSC0PKNPNS]\r\nCN=1\r\n[OTSC0PKNPNS0PN]\r\nX=10\r\nY=10\r\nN=3\r\n"
     "[OTSC1PKPN]\r\nX=1000\r\nY=500\r\nN=1\r\nI=0\r\nL=B\r\n"
-    "[OTSC1PKNPNS]\r\nCN=1\r\n[OTSC1PKNPNS0PN]\r\nN=3\r\n"
-    "[OTPPNS]\r\nCN=1\r\n[OTPPNS0PN]\r\nL=P\r\n";
+    "[OTSC1PKNPNS]\r\nCN=1\r\n[OTSC1PKNPNS0PN]\r\nX=10\r\nY=10\r\nN=3\r\n"
+    "[OTPPNS]\r\nCN=1\r\n[OTPPNS0PN]\r\nL=P\r\nX=10\r\nY=10\r\n";
 
 TEST_F(LayoutsFile, AnOldFileLoadsAndEqualLayoutsMerge) {
   const TLayoutsLoad load = LoadFresh(folder_.Write("old.lyt", kOldFile));
@@ -177,13 +180,78 @@ TEST_F(LayoutsFile, MissingFileLoadsAsAnEmptyResult) {
   EXPECT_EQ(BladeWidth, 0);
 }
 
-TEST_F(LayoutsFile, ASettingThatIsNotANumberIsReportedAndTheListsStayLoaded) {
-  const TLayoutsLoad load = LoadFresh(folder_.Write(
-      "bad.lyt", std::string(kOldFile) + "[OPTION]\r\n" + "MEASURE=mm\r\nWIDTH_EDGE=ten\r\n"));
+// Drawing and report must not go on different settings: the file is refused whole.
+TEST_F(LayoutsFile, ASettingThatIsNotANumberIsReportedAndNothingIsLoaded) {
+  const std::string path = folder_.Write(
+      "bad.lyt", std::string(kOldFile) + "[OPTION]\r\n" + "MEASURE=mm\r\nWIDTH_EDGE=ten\r\n");
+  const TLayoutsLoad load = LoadFresh(path);
   EXPECT_NE(load.Error.find("WIDTH_EDGE"), std::string::npos);
-  EXPECT_EQ(loaded_.BestResult.Size(), 1u);
+  EXPECT_NE(load.Error.find(path), std::string::npos);
+  EXPECT_TRUE(loaded_.BestResult.Empty());
+  EXPECT_EQ(loaded_.Sheets.Size(), 1u);
   EXPECT_EQ(BladeWidth, 3500);
   EXPECT_EQ(UnitText, "inch");
+}
+
+// The first line "key=..." of the section gets the value; a value of nullptr removes it.
+std::string EditKey(std::string text, const std::string& section, const std::string& key,
+                    const char* value) {
+  const size_t head = text.find("[" + section + "]\r\n");
+  EXPECT_NE(head, std::string::npos) << section;
+  const size_t line = text.find("\r\n" + key + "=", head) + 2;
+  const size_t end = text.find("\r\n", line) + 2;
+  text.replace(line, end - line, value != nullptr ? key + "=" + value + "\r\n" : "");
+  return text;
+}
+
+std::string RandomBytes(size_t n) {
+  std::mt19937 random(7);
+  std::string bytes;
+  for (size_t i = 0; i < n; ++i) bytes.push_back(static_cast<char>(random() % 256));
+  return bytes;
+}
+
+// Each damage of a good file, and the reproducers found by fuzzing, is refused with a message
+// naming the file; the result and the settings loaded before stay.
+TEST_F(LayoutsFile, ADamagedFileIsRefusedAndTheOldResultStays) {
+  ASSERT_EQ(SaveLayoutsFile(folder_.PathOf("good.lyt"), saved_, settings_), "");
+  const std::string good = folder_.Read("good.lyt");
+  ASSERT_GT(good.size(), 2000u);
+  const std::vector<std::pair<std::string, std::string>> damaged = {
+      {"truncated", good.substr(0, 2000)},
+      {"random bytes", RandomBytes(3000)},
+      {"a layout counted but missing", EditKey(good, "LYTSC", "CN", "9")},
+      {"a piece without its part type", EditKey(good, "LYTSC0PKUPNS0PN", "I", nullptr)},
+      {"a piece beyond the part list", EditKey(good, "LYTSC0PKUPNS0PN", "I", "3")},
+      {"counts of the wrong length", EditKey(good, "LYTSC0PKNPNS", "CN", "2")},
+      {"a piece of size 0", EditKey(good, "LYTSC0PKUPNS0PN", "X", "0")},
+      {"a sheet of negative size", EditKey(good, "LYTSC0PKPN", "Y", "-5")},
+      {"a piece outside its sheet", EditKey(good, "LYTSC0PKUPNS0PN", "OX", "2440000")},
+      {"a setting that is not a number", EditKey(good, "OPTION", "WIDTH_EDGE", "ten")},
+      {"a negative blade width", EditKey(good, "OPTION", "BLADE_WIDTH", "-3")}};
+  std::vector<std::string> paths;
+  for (const auto& [name, text] : damaged) paths.push_back(folder_.Write("bad.lyt", text));
+  for (const char* repro : {"zero-sheet.lyt", "negative-blade.lyt", "negative-edge.lyt",
+                            "missing-index.lyt", "index-beyond-part-list.lyt"}) {
+    paths.push_back(std::string(VEXLIN_TEST_DATA_DIR) + "/damaged-results/" + repro);
+  }
+  ASSERT_EQ(loaded_.AddSheet("OLD", 1000 * kMm, 500 * kMm, 1, 1), "");
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const std::string what = i < damaged.size() ? damaged[i].first : paths[i];
+    if (i < damaged.size()) folder_.Write("bad.lyt", damaged[i].second);
+    const TLayoutsLoad load = LoadLayoutsFile(paths[i], loaded_);
+    EXPECT_NE(load.Error.find("The result file " + paths[i] + " is damaged"), std::string::npos)
+        << what << ": " << load.Error;
+    EXPECT_TRUE(load.Warnings.empty()) << what;
+    ASSERT_EQ(loaded_.Sheets.Size(), 1u) << what;
+    EXPECT_EQ(loaded_.Sheets[0].Label, "OLD");
+    EXPECT_EQ(BladeWidth, 3500) << what;
+    EXPECT_EQ(UnitText, "inch") << what;
+  }
+  // The same file whole loads.
+  folder_.Write("bad.lyt", good);
+  EXPECT_EQ(LoadLayoutsFile(folder_.PathOf("bad.lyt"), loaded_).Error, "");
+  EXPECT_EQ(Describe(loaded_.BestResult), Describe(saved_.BestResult));
 }
 
 }  // namespace

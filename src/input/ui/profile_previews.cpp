@@ -24,12 +24,12 @@ bool Drawable(double scale) {
 }  // namespace
 
 void PaintProfilePreview(QPainter& painter, QSize box, const T2DStock& piece,
-                         const TPictureStyle& style) {
+                         const TTrapeziumList& shapes, const TPictureStyle& style) {
   const double scale = FitScale(piece.Length, piece.Width, box.width() - 80, box.height() - 10);
   if (!Drawable(scale)) return;
   TQtCanvas canvas(painter);
   DrawOnCanvas(piece, TPoint{0, 0}, canvas, style.OffcutColor, style.PartColor, style.Switches,
-               scale);
+               scale, shapes);
 }
 
 void PaintDxfPreview(QPainter& painter, QSize box, const TExtPolyline& outline,

@@ -289,7 +289,7 @@ void TProfileTab::StringGridAnyShapeClick() {
 void TProfileTab::OnPaintAnyShape(QPainter& painter, QSize size) {
   const int profile = SelectedProfile();
   if (profile < 0) return;
-  PaintProfilePreview(painter, size, lists_.Profiles[static_cast<size_t>(profile)],
+  PaintProfilePreview(painter, size, lists_.Profiles[static_cast<size_t>(profile)], *lists_.Shapes,
                       context_.PictureStyle());
 }
 

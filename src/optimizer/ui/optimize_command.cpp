@@ -10,6 +10,7 @@
 #include "input/ui/list_tab.h"
 #include "input/ui/profile_tab.h"
 #include "input/ui/string_grid.h"
+#include "model/trapezium_list.h"
 #include "model/ui/caption_texts.h"
 #include "optimizer/optimization_run.h"
 #include "optimizer/vexlin.h"
@@ -73,6 +74,8 @@ void TOptimizeCommand::StartOptimizeProcess() {
   ApplyOptionValues(*values);
   tabs_.Layout.HideLayout();
   tabs_.Report.SetLines({});
+  // The result keeps the outlines it is cut with, whatever the Profile tab holds later.
+  ProfileShapes() = *profiles_.Shapes;
   const std::string error =
       RunOptimization(engine_, sheets_, parts_, profiles_.Profiles, *values, [this] {
         progress_.setValue((progress_.value() + 1) % (progress_.maximum() + 1));

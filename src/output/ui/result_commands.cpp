@@ -77,9 +77,18 @@ void TResultCommands::ButtonLoadLayoutClick() {
   }
 }
 
+// A refused file leaves the shown result, its settings and its report as they were; its
+// offcuts are made as after a cancelled dialog.
 void TResultCommands::LoadLayouts(const QString& path) {
-  tab_.HideLayout();  // the view must let go of the layouts the load replaces
-  const TLayoutsLoad load = LoadLayoutsFile(ToStdString(path), engine_);
+  const TLayoutsLoad load =
+      LoadLayoutsFile(ToStdString(path), engine_, context_.ProfileTabShapes());
+  if (!load.Error.empty()) {
+    ShowError(load.Error);
+    GenerateAllOffcuts(tab_.ReportSettings());
+    return;
+  }
+  tab_.HideLayout();  // the view lets go of the layouts the load replaced
+  for (const std::string& warning : load.Warnings) ShowError(warning);
   // Flags that older files lack come from the Configure tab.
   const TOptionSettings options = context_.OptionSettings();
   TOptionValues current;
@@ -87,11 +96,7 @@ void TResultCommands::LoadLayouts(const QString& path) {
   current.FastOptimize = options.FastOptimize;
   current.CostOptimize = options.CostOptimize;
   const TOptionValues values = LoadedOptionValues(load, current);
-  if (load.Error.empty()) {
-    ApplyOptionValues(values);
-  } else {
-    ShowError(load.Error);
-  }
+  ApplyOptionValues(values);
   const TReportSettings settings = ReportSettingsOf(values, tab_.ShowOffcuts());
   GenerateAllOffcuts(settings);
   ShowRunReport(settings);

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "input/profile_list.h"
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/offcuts_tab.h"
@@ -177,6 +179,53 @@ class ResultCommandsTest : public QObject {
     fixture.Services.Messages.clear();
     ClickLayoutButton(window, "ButtonExportDXF");
     QCOMPARE(fixture.Services.Messages, QStringList{kEmpty});
+  }
+
+  // A damaged file is refused with a message naming it; the result shown, its view and its
+  // report stay as they were.
+  void ADamagedResultFileIsRefusedAndTheShownResultStays() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = RunJob(fixture);
+    const QStringList report = window.ReportTab().Lines();
+    const QString label = Child<QLabel>(window.LayoutTab(), "LabelSheetLabel").text();
+    const QString path = VEXLIN_TEST_DATA_DIR "/damaged-results/index-beyond-part-list.lyt";
+    fixture.Services.OpenAnswers.push_back(path);
+    ClickLayoutButton(window, "ButtonLoadLayout");
+    QCOMPARE(fixture.Services.Messages.size(), 1);
+    QVERIFY(
+        fixture.Services.Messages.front().startsWith("The result file " + path + " is damaged"));
+    QCOMPARE(window.Engine().BestResult.Size(), size_t{3});
+    QCOMPARE(window.ReportTab().Lines(), report);
+    QCOMPARE(Child<QLabel>(window.LayoutTab(), "LabelSheetLabel").text(), label);
+    QVERIFY(Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
+  }
+
+  // A result keeps the outlines of its profiles whatever the Profile tab holds when it is
+  // loaded: its report and its drawings are those of the run.
+  void ALoadedResultKeepsItsProfilesWhateverTheProfileTabHolds() {
+    TWindowFixture fixture;
+    fixture.Write("default.apt",
+                  "[STR]\nCN=1\n[STR0TZ]\nN=Triangle2\nP1=200\nP2=100\nDX=0\n"
+                  "[STR0]\nL=TRI\nQ=2\n");
+    TSDIAppForm& window = OpenShownJob(fixture, kSheets, kParts, kOptions);
+    StartOptimize(window);
+    const QStringList report = window.ReportTab().Lines();
+    QVERIFY(report.join("\n").contains("TRI"));
+    SaveAs(fixture, "ButtonSaveLayout", "result.lyt");
+    SaveAs(fixture, "ButtonExportDXF", "run.dxf");
+    DeleteAllProfiles(window.Profiles());
+    QCOMPARE(AddStandardShape(window.Profiles(), "TRI", "Triangle2", {"60", "30"}, 1), "");
+    StartOptimize(window);  // a later run with the other profile
+    fixture.Services.OpenAnswers.push_back(fixture.PathOf("result.lyt"));
+    ClickLayoutButton(window, "ButtonLoadLayout");
+    SaveAs(fixture, "ButtonExportDXF", "load.dxf");
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QCOMPARE(window.ReportTab().Lines(), report);
+    const auto withoutClock = [&](const char* name) {
+      QStringList lines = LinesOf(fixture, name);
+      return lines.replaceInStrings(QRegularExpression("^Vexlin cutting optimizer.*"), "");
+    };
+    QCOMPARE(withoutClock("load_1.dxf"), withoutClock("run_1.dxf"));
   }
 
   void DxfAndGCodeExportsWriteOneFilePerLayout() {
