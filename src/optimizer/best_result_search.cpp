@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <unordered_map>
@@ -16,6 +18,10 @@ constexpr int kFastIterations = 6;
 constexpr int kIterations = 31;
 // Once the level passes this, a refill that yields nothing ends the iteration.
 constexpr int32_t kLastRetryLevel = 10;
+// Sheet-filling work after which no further iteration starts once a result is complete.
+// The largest ordinary jobs need a sixth of it for the whole search; jobs of thousands
+// of pieces on many sheets would otherwise run for many minutes.
+constexpr int64_t kWorkBound = 20'000'000;
 
 bool DrawsRandomWeights(int iteration) {
   switch (iteration) {
@@ -83,9 +89,11 @@ bool NeedsMet(const TPool& pool, size_t k, const TPanels& remaining) {
   return true;
 }
 
-// One layout of the iteration's result and the sheets cut to it.
+// One layout of the iteration's result and the sheets cut to it. A refilled layout may
+// have lost its count list to save memory; Needs keeps its counts.
 struct TUse {
   const TPacket* Layout;
+  std::vector<TNeed> Needs;
   uint64_t Key;
   int32_t Count;
 };
@@ -95,8 +103,8 @@ struct TUse {
 class TUsage {
  public:
   void Clear();
-  void Add(const TPacket& layout, uint64_t key, int32_t count);
-  TSchemes UsedLayouts() const;
+  void Add(const TPool& pool, size_t k, int32_t count);
+  TSchemes UsedLayouts(const TPanels& parts) const;
 
  private:
   std::vector<TUse> uses_;
@@ -108,28 +116,39 @@ void TUsage::Clear() {
   firstWithKey_.clear();
 }
 
-void TUsage::Add(const TPacket& layout, uint64_t key, int32_t count) {
+void TUsage::Add(const TPool& pool, size_t k, int32_t count) {
+  const TPacket& layout = (*pool.Layouts)[k];
+  const uint64_t key = pool.Keys[k];
+  const auto firstNeed = pool.Needs.begin() + static_cast<std::ptrdiff_t>(pool.FirstNeed[k]);
+  const auto endNeed = pool.Needs.begin() + static_cast<std::ptrdiff_t>(pool.FirstNeed[k + 1]);
   const auto [first, isNew] = firstWithKey_.try_emplace(key, uses_.size());
   // A match has the key, so it cannot stand before the first use with that key.
   for (size_t u = isNew ? uses_.size() : first->second; u < uses_.size(); ++u) {
     TUse& use = uses_[u];
     if (use.Key == key && use.Layout->Index == layout.Index &&
-        use.Layout->TypeCounts.SameCounts(layout.TypeCounts)) {
+        std::equal(use.Needs.begin(), use.Needs.end(), firstNeed, endNeed,
+                   [](const TNeed& a, const TNeed& b) {
+                     return a.Type == b.Type && a.Count == b.Count;
+                   })) {
       use.Count += count;
       return;
     }
   }
-  uses_.push_back({&layout, key, count});
+  uses_.push_back({&layout, std::vector<TNeed>(firstNeed, endNeed), key, count});
 }
 
 // Layouts never cut weigh nothing in the comparison and are dropped from the result, so
-// only the used ones are copied.
-TSchemes TUsage::UsedLayouts() const {
+// only the used ones are copied; a count list given up is made again from the parts.
+TSchemes TUsage::UsedLayouts(const TPanels& parts) const {
   TSchemes result;
   for (const TUse& use : uses_) {
     if (use.Count == 0) continue;
-    result.Items.push_back(*use.Layout);
-    result.Items.back().Count = use.Count;
+    TPacket& layout = result.Items.emplace_back(*use.Layout);
+    layout.Count = use.Count;
+    if (!layout.TypeCounts.Empty()) continue;
+    layout.TypeCounts = parts;
+    for (T2DStock& entry : layout.TypeCounts) entry.Count = 0;
+    for (const TNeed& need : use.Needs) layout.TypeCounts[need.Type].Count = need.Count;
   }
   return result;
 }
@@ -174,7 +193,9 @@ TBestResultSearch::TBestResultSearch(TVexlin& engine)
 
 void TBestResultSearch::Run(TSchemes& best) {
   const int iterations = FastMode ? kFastIterations : kIterations;
+  const int64_t workAtStart = engine_.Seeds.FillWork;
   for (int iteration = 0; iteration < iterations; ++iteration) {
+    if (!best.Empty() && engine_.Seeds.FillWork - workAtStart > kWorkBound) return;
     usage_.Clear();
     refills_.clear();
     remaining_ = engine_.Parts;
@@ -182,7 +203,7 @@ void TBestResultSearch::Run(TSchemes& best) {
     SetWeights(iteration);
     pool_ = initialPool_;
     if (!CutIteration()) continue;
-    TSchemes result = usage_.UsedLayouts();
+    TSchemes result = usage_.UsedLayouts(engine_.Parts);
     if (best.Empty() || result.AreaLessWorstWaste() < best.AreaLessWorstWaste()) {
       best = std::move(result);
     }
@@ -247,10 +268,11 @@ void TBestResultSearch::CutLayout(size_t k) {
 }
 
 void TBestResultSearch::TallyPool() {
-  const TSchemes& layouts = *pool_.Layouts;
-  for (size_t k = 0; k < layouts.Size(); ++k) {
-    usage_.Add(layouts[k], pool_.Keys[k], pool_.Counts[k]);
-  }
+  for (size_t k = 0; k < pool_.Layouts->Size(); ++k) usage_.Add(pool_, k, pool_.Counts[k]);
+  // A refill is never picked from again: its count lists, the bulk of a layout of a job of
+  // many part types, can go.
+  if (pool_.Layouts == &engine_.AllSchemes) return;
+  for (TPacket& layout : refills_.back().Items) layout.TypeCounts = TPanels();
 }
 
 // New layouts for what is left, on the sheet types still in stock; each refill accepts

@@ -32,6 +32,9 @@ class TSeeds {
   std::deque<TPacket> PendingSeeds;
   // Steps the run's progress bar; may be empty.
   std::function<void()> ProgressStep;
+  // The work of all sheet fillings so far: pieces stamped and searches for a seed to add.
+  // It grows with the job's size, not with the machine, so it can bound a search.
+  int64_t FillWork = 0;
 
   TSeeds();
   void Clear();

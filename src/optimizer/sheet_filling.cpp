@@ -171,6 +171,7 @@ void TSeeds::FillSheetFrom(size_t seed, const TFillCall& call, int& refills) {
   SubtractFromRemaining(seed);
   TBestSeed best;
   while (!NothingRemains()) {
+    ++FillWork;
     if (FindBestSeed(randomSwitch, best)) {
       PlaceBest(best, call.Corner);
       continue;
@@ -191,6 +192,7 @@ void TSeeds::FillSheetFrom(size_t seed, const TFillCall& call, int& refills) {
 
 // The seed's pieces go into the sheet moved by offset, as if the seed stood there.
 void TSeeds::StampSeed(const TPacket& seed, TPoint offset) {
+  FillWork += static_cast<int64_t>(seed.Pieces.Size());
   for (const T2DStock& piece : seed.Pieces) {
     workSheet_.RecordPart(piece);
     T2DStock& placed = workSheet_.Pieces.Back();
