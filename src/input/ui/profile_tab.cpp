@@ -32,13 +32,6 @@ constexpr int kListRows = 100;
 constexpr const char* kPictureNames[] = {"ImageTri1", "ImageTri2",  "ImageTra1", "ImageTra2",
                                          "ImageTra3", "ImageDisc1", "ImageDisc2"};
 
-// Names and descriptions are the program's; only values and quantities are typed.
-void SetFixedCell(TStringGrid& grid, int column, int row, const QString& text) {
-  auto* cell = new QTableWidgetItem(text);
-  cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  grid.setItem(row, column, cell);
-}
-
 QLineEdit* Edit(const char* name, QWidget& parent) {
   auto* edit = new QLineEdit(&parent);
   edit->setObjectName(name);
@@ -72,7 +65,8 @@ QWidget* TProfileTab::BuildListSide() {
   auto* side = new QWidget(this);
   grid_ = new TStringGrid(kListRows, {197, 75}, side);
   grid_->setObjectName("StringGridAnyShape");
-  for (int row = 1; row < kListRows; ++row) SetFixedCell(*grid_, 0, row, {});
+  // Descriptions are the program's; only quantities are typed.
+  for (int row = 1; row < kListRows; ++row) grid_->SetFixedCell(0, row, {});
   connect(grid_, &QTableWidget::currentCellChanged, this, &TProfileTab::StringGridAnyShapeClick);
 
   auto* buttons = new QHBoxLayout();
@@ -220,8 +214,8 @@ void TProfileTab::ComboBoxStandShapeChange() {
   const int chosen = shapes_->currentIndex();
   ShowOnlyPreview(chosen >= 0 ? pictures_[static_cast<size_t>(chosen)] : nullptr);
   const QStringList names = StandardShapeParameters(shapes_->currentText());
-  parameters_->setRowCount(static_cast<int>(names.size()) + 1);
-  for (int i = 0; i < names.size(); ++i) SetFixedCell(*parameters_, 0, i + 1, names[i]);
+  parameters_->SetRowCount(static_cast<int>(names.size()) + 1);
+  for (int i = 0; i < names.size(); ++i) parameters_->SetFixedCell(0, i + 1, names[i]);
 }
 
 void TProfileTab::ForgetDxfOutline() {
@@ -264,8 +258,8 @@ void TProfileTab::ButtonImportDXFClick() {
     return;
   }
   // An outline has no parameters.
-  parameters_->setRowCount(2);
-  SetFixedCell(*parameters_, 0, 1, {});
+  parameters_->SetRowCount(2);
+  parameters_->SetFixedCell(0, 1, {});
   ShowOnlyPreview(dxfBox_);
   dxfBox_->update();
 }
@@ -275,7 +269,7 @@ void TProfileTab::OnShowDXF(QPainter& painter, QSize size) {
 }
 
 int TProfileTab::SelectedProfile() const {
-  const int row = grid_->currentRow();
+  const int row = grid_->Row();
   return row >= 1 && row <= static_cast<int>(lists_.Profiles.Size()) ? row - 1 : -1;
 }
 

@@ -44,9 +44,9 @@ class MainWindowTest : public QObject {
   void WithoutDefaultFilesTheGridsAreEmpty() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();
-    QCOMPARE(window.SheetsTab().Grid().rowCount(), 501);
-    QCOMPARE(window.PartsTab().Grid().rowCount(), 501);
-    QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
+    QCOMPARE(window.SheetsTab().Grid().RowCount(), 501);
+    QCOMPARE(window.PartsTab().Grid().RowCount(), 501);
+    QCOMPARE(window.OffcutsTab().Grid().RowCount(), 101);
     QCOMPARE(window.SheetsTab().Grid().Cell(1, 1), QString());
     QCOMPARE(window.SheetsTab().Grid().Cell(0, 0), QString("Label "));
     QCOMPARE(window.PartsTab().Grid().Cell(5, 0), QString("Rec/Cir"));
