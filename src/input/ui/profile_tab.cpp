@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,14 +51,11 @@ TProfileTab::TProfileTab(TTabContext& context, TProfileLists& lists, TDxfImport&
                          QWidget* parent)
     : QWidget(parent), context_(context), lists_(lists), dxf_(dxf) {
   setObjectName("TabSheetAnyShape");
-  auto* previews = new QVBoxLayout();
-  previews->addWidget(BuildPreviewPanel());
-  previews->addWidget(BuildListPreview(), 1);
-
+  // The list with its preview beside the definition of a new profile: both fit the
+  // smallest window, and a larger one gives the preview the room.
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(BuildListSide());
+  layout->addWidget(BuildListSide(), 1);
   layout->addWidget(BuildEditGroup());
-  layout->addLayout(previews, 1);
   RefreshCaptions();
 }
 
@@ -69,15 +67,19 @@ QWidget* TProfileTab::BuildListSide() {
   for (int row = 1; row < kListRows; ++row) grid_->SetFixedCell(0, row, {});
   connect(grid_, &QTableWidget::currentCellChanged, this, &TProfileTab::StringGridAnyShapeClick);
 
-  auto* buttons = new QHBoxLayout();
+  auto* buttons = new QGridLayout();
   open_ = AddButton("AnyShapeOpen", *side);
   save_ = AddButton("AnyShapeSave", *side);
   saveAs_ = AddButton("AnyShapeSaveAs", *side);
   delete_ = AddButton("AnyShapeDelete", *side);
   deleteAll_ = AddButton("AnyShapeDeleteAll", *side);
-  for (QPushButton* button : {open_, save_, saveAs_, delete_, deleteAll_}) {
-    buttons->addWidget(button);
-  }
+  // Two rows: five buttons in one are too narrow for their texts.
+  buttons->addWidget(open_, 0, 0);
+  buttons->addWidget(save_, 0, 1);
+  buttons->addWidget(saveAs_, 0, 2);
+  buttons->addWidget(delete_, 1, 0);
+  buttons->addWidget(deleteAll_, 1, 1);
+  buttons->setColumnStretch(3, 1);
   connect(open_, &QPushButton::clicked, this, &TProfileTab::AnyShapeOpenClick);
   connect(save_, &QPushButton::clicked, this, &TProfileTab::AnyShapeSaveClick);
   connect(saveAs_, &QPushButton::clicked, this, &TProfileTab::AnyShapeSaveAsClick);
@@ -88,7 +90,9 @@ QWidget* TProfileTab::BuildListSide() {
   fileName_ = Edit("EditAnyShapeFileName", *side);
   fileName_->setReadOnly(true);
   auto* column = new QVBoxLayout(side);
-  column->addWidget(grid_, 1);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(grid_, 1, Qt::AlignLeft);
+  column->addWidget(BuildListPreview(), 1);
   column->addLayout(buttons);
   column->addWidget(fileLabel_);
   column->addWidget(fileName_);
@@ -119,11 +123,14 @@ QGroupBox* TProfileTab::BuildEditGroup() {
   form->addRow(shapes_);
   form->addRow(labelCaption_, label_);
   form->addRow(qtyCaption_, qty_);
+  auto* top = new QHBoxLayout();
+  top->addLayout(form);
+  top->addWidget(BuildPreviewPanel(), 0, Qt::AlignTop);
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(add_);
   buttons->addWidget(importDxf_);
   auto* column = new QVBoxLayout(editGroup_);
-  column->addLayout(form);
+  column->addLayout(top);
   column->addWidget(parameters_, 1);
   column->addLayout(buttons);
   return editGroup_;
@@ -131,7 +138,7 @@ QGroupBox* TProfileTab::BuildEditGroup() {
 
 // The pictures and the DXF box share one place; at most one of them shows.
 QWidget* TProfileTab::BuildPreviewPanel() {
-  auto* panel = new QWidget(this);
+  auto* panel = new QWidget(editGroup_);
   panel->setObjectName("PanelShapePreview");
   const QStringList& names = StandardShapeNames();
   for (int i = 0; i < kShapeCount; ++i) {
@@ -154,7 +161,7 @@ QWidget* TProfileTab::BuildPreviewPanel() {
 TPaintBox* TProfileTab::BuildListPreview() {
   listPreview_ = new TPaintBox(this);
   listPreview_->setObjectName("PaintBoxShowAnyShpe");
-  listPreview_->setMinimumSize(300, 200);
+  listPreview_->setMinimumSize(200, 120);
   QSizePolicy keepRoom = listPreview_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   listPreview_->setSizePolicy(keepRoom);
