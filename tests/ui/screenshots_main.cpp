@@ -17,7 +17,7 @@ void ShowTheJob(vexlin::TSDIAppForm& window) {
   vexlin::TProfileTab& profiles = window.ProfileTab();
   profiles.findChild<QComboBox*>("ComboBoxStandShape")->setCurrentIndex(2);
   profiles.ComboBoxStandShapeChange();
-  profiles.findChild<vexlin::TStringGrid*>("StringGridAnyShape")->setCurrentCell(1, 0);
+  profiles.findChild<vexlin::TStringGrid*>("StringGridAnyShape")->SetCurrentCell(0, 1);
   profiles.StringGridAnyShapeClick();
   window.findChild<QAction*>("StartOptimize")->trigger();
 }

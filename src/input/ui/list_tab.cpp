@@ -98,7 +98,7 @@ TListTab::TListTab(TGridKind kind, TTabContext& context, QWidget* parent)
   BuildTotalsPanel(*side);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
+  layout->addWidget(grid_);
   layout->addWidget(side);
   layout->addStretch(1);
   RefreshCaptions();
@@ -182,12 +182,12 @@ void TListTab::ShowFault(const TCellFault& fault) {
 // Enter moves to the next cell in reading order, except from the very last cell.
 void TListTab::EnterPressed() {
   const int columns = grid_->columnCount();
-  const int row = grid_->currentRow();
+  const int row = grid_->Row();
   const int column = grid_->currentColumn();
-  const bool lastCell = row == grid_->rowCount() - 1 && column == columns - 1;
-  if (!lastCell && row >= 0 && column >= 0) {
+  const bool lastCell = row == grid_->RowCount() - 1 && column == columns - 1;
+  if (!lastCell && row >= 1 && column >= 0) {
     const int next = row * columns + column + 1;
-    grid_->setCurrentCell(next / columns, next % columns);
+    grid_->SetCurrentCell(next % columns, next / columns);
   }
   ComputeTotals();
 }
@@ -201,13 +201,13 @@ void TListTab::EmptyRow(int row) {
 }
 
 void TListTab::DeleteClick() {
-  const int row = grid_->currentRow();
+  const int row = grid_->Row();
   if (row >= 1) EmptyRow(row);
   ComputeTotals();
 }
 
 void TListTab::DeleteAllClick() {
-  for (int row = 1; row < grid_->rowCount(); ++row) EmptyRow(row);
+  for (int row = 1; row < grid_->RowCount(); ++row) EmptyRow(row);
   ComputeTotals();
 }
 
@@ -218,8 +218,8 @@ void TListTab::ReadFile(const QString& path) {
     context_.Services.ShowMessage(this, ToQString(file.Refusal));
     return;
   }
-  const auto dataRows = static_cast<size_t>(grid_->rowCount() - 1);
-  grid_->setRowCount(static_cast<int>(GrownDataRows(dataRows, file.Rows.size())) + 1);
+  const auto dataRows = static_cast<size_t>(grid_->RowCount() - 1);
+  grid_->SetRowCount(static_cast<int>(GrownDataRows(dataRows, file.Rows.size())) + 1);
   DeleteAllClick();
   grid_->FillDataRows(file.Rows);
   fileName_->setText(path);

@@ -29,7 +29,7 @@ void TOffcutsTab::RefreshCaptions() {
 }
 
 void TOffcutsTab::ButtonAddCurrentOffcutClick() {
-  const int row = Grid().currentRow();
+  const int row = Grid().Row();
   if (row < 1) return;
   TGrid offcuts = Grid().DataRows();
   TGrid sheets = sheets_.Grid().DataRows();

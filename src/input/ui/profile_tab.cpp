@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,13 +33,6 @@ constexpr int kListRows = 100;
 constexpr const char* kPictureNames[] = {"ImageTri1", "ImageTri2",  "ImageTra1", "ImageTra2",
                                          "ImageTra3", "ImageDisc1", "ImageDisc2"};
 
-// Names and descriptions are the program's; only values and quantities are typed.
-void SetFixedCell(TStringGrid& grid, int column, int row, const QString& text) {
-  auto* cell = new QTableWidgetItem(text);
-  cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  grid.setItem(row, column, cell);
-}
-
 QLineEdit* Edit(const char* name, QWidget& parent) {
   auto* edit = new QLineEdit(&parent);
   edit->setObjectName(name);
@@ -57,14 +51,11 @@ TProfileTab::TProfileTab(TTabContext& context, TProfileLists& lists, TDxfImport&
                          QWidget* parent)
     : QWidget(parent), context_(context), lists_(lists), dxf_(dxf) {
   setObjectName("TabSheetAnyShape");
-  auto* previews = new QVBoxLayout();
-  previews->addWidget(BuildPreviewPanel());
-  previews->addWidget(BuildListPreview(), 1);
-
+  // The list with its preview beside the definition of a new profile: both fit the
+  // smallest window, and a larger one gives the preview the room.
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(BuildListSide());
+  layout->addWidget(BuildListSide(), 1);
   layout->addWidget(BuildEditGroup());
-  layout->addLayout(previews, 1);
   RefreshCaptions();
 }
 
@@ -72,18 +63,23 @@ QWidget* TProfileTab::BuildListSide() {
   auto* side = new QWidget(this);
   grid_ = new TStringGrid(kListRows, {197, 75}, side);
   grid_->setObjectName("StringGridAnyShape");
-  for (int row = 1; row < kListRows; ++row) SetFixedCell(*grid_, 0, row, {});
+  // Descriptions are the program's; only quantities are typed.
+  for (int row = 1; row < kListRows; ++row) grid_->SetFixedCell(0, row, {});
   connect(grid_, &QTableWidget::currentCellChanged, this, &TProfileTab::StringGridAnyShapeClick);
 
-  auto* buttons = new QHBoxLayout();
+  auto* buttons = new QGridLayout();
   open_ = AddButton("AnyShapeOpen", *side);
   save_ = AddButton("AnyShapeSave", *side);
   saveAs_ = AddButton("AnyShapeSaveAs", *side);
   delete_ = AddButton("AnyShapeDelete", *side);
   deleteAll_ = AddButton("AnyShapeDeleteAll", *side);
-  for (QPushButton* button : {open_, save_, saveAs_, delete_, deleteAll_}) {
-    buttons->addWidget(button);
-  }
+  // Two rows: five buttons in one are too narrow for their texts.
+  buttons->addWidget(open_, 0, 0);
+  buttons->addWidget(save_, 0, 1);
+  buttons->addWidget(saveAs_, 0, 2);
+  buttons->addWidget(delete_, 1, 0);
+  buttons->addWidget(deleteAll_, 1, 1);
+  buttons->setColumnStretch(3, 1);
   connect(open_, &QPushButton::clicked, this, &TProfileTab::AnyShapeOpenClick);
   connect(save_, &QPushButton::clicked, this, &TProfileTab::AnyShapeSaveClick);
   connect(saveAs_, &QPushButton::clicked, this, &TProfileTab::AnyShapeSaveAsClick);
@@ -94,7 +90,9 @@ QWidget* TProfileTab::BuildListSide() {
   fileName_ = Edit("EditAnyShapeFileName", *side);
   fileName_->setReadOnly(true);
   auto* column = new QVBoxLayout(side);
-  column->addWidget(grid_, 1);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(grid_, 1, Qt::AlignLeft);
+  column->addWidget(BuildListPreview(), 1);
   column->addLayout(buttons);
   column->addWidget(fileLabel_);
   column->addWidget(fileName_);
@@ -125,11 +123,14 @@ QGroupBox* TProfileTab::BuildEditGroup() {
   form->addRow(shapes_);
   form->addRow(labelCaption_, label_);
   form->addRow(qtyCaption_, qty_);
+  auto* top = new QHBoxLayout();
+  top->addLayout(form);
+  top->addWidget(BuildPreviewPanel(), 0, Qt::AlignTop);
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(add_);
   buttons->addWidget(importDxf_);
   auto* column = new QVBoxLayout(editGroup_);
-  column->addLayout(form);
+  column->addLayout(top);
   column->addWidget(parameters_, 1);
   column->addLayout(buttons);
   return editGroup_;
@@ -137,7 +138,7 @@ QGroupBox* TProfileTab::BuildEditGroup() {
 
 // The pictures and the DXF box share one place; at most one of them shows.
 QWidget* TProfileTab::BuildPreviewPanel() {
-  auto* panel = new QWidget(this);
+  auto* panel = new QWidget(editGroup_);
   panel->setObjectName("PanelShapePreview");
   const QStringList& names = StandardShapeNames();
   for (int i = 0; i < kShapeCount; ++i) {
@@ -160,7 +161,7 @@ QWidget* TProfileTab::BuildPreviewPanel() {
 TPaintBox* TProfileTab::BuildListPreview() {
   listPreview_ = new TPaintBox(this);
   listPreview_->setObjectName("PaintBoxShowAnyShpe");
-  listPreview_->setMinimumSize(300, 200);
+  listPreview_->setMinimumSize(200, 120);
   QSizePolicy keepRoom = listPreview_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   listPreview_->setSizePolicy(keepRoom);
@@ -220,8 +221,8 @@ void TProfileTab::ComboBoxStandShapeChange() {
   const int chosen = shapes_->currentIndex();
   ShowOnlyPreview(chosen >= 0 ? pictures_[static_cast<size_t>(chosen)] : nullptr);
   const QStringList names = StandardShapeParameters(shapes_->currentText());
-  parameters_->setRowCount(static_cast<int>(names.size()) + 1);
-  for (int i = 0; i < names.size(); ++i) SetFixedCell(*parameters_, 0, i + 1, names[i]);
+  parameters_->SetRowCount(static_cast<int>(names.size()) + 1);
+  for (int i = 0; i < names.size(); ++i) parameters_->SetFixedCell(0, i + 1, names[i]);
 }
 
 void TProfileTab::ForgetDxfOutline() {
@@ -264,8 +265,8 @@ void TProfileTab::ButtonImportDXFClick() {
     return;
   }
   // An outline has no parameters.
-  parameters_->setRowCount(2);
-  SetFixedCell(*parameters_, 0, 1, {});
+  parameters_->SetRowCount(2);
+  parameters_->SetFixedCell(0, 1, {});
   ShowOnlyPreview(dxfBox_);
   dxfBox_->update();
 }
@@ -275,7 +276,7 @@ void TProfileTab::OnShowDXF(QPainter& painter, QSize size) {
 }
 
 int TProfileTab::SelectedProfile() const {
-  const int row = grid_->currentRow();
+  const int row = grid_->Row();
   return row >= 1 && row <= static_cast<int>(lists_.Profiles.Size()) ? row - 1 : -1;
 }
 

@@ -312,7 +312,7 @@ void TLayoutTab::ShowPacket(TPacket& layout) {
   view_->ShowSheet(layout, settings_, context_.PictureStyle(), facts.SheetHint, facts.UsableHint);
   GenerateOffcutParts(layout, settings_.BladeWidth, settings_.Guillotine);
   view_->RepaintLayout();
-  partsInLayoutGrid_->setRowCount(static_cast<int>(facts.PartRows.size()) + 1);
+  partsInLayoutGrid_->SetRowCount(static_cast<int>(facts.PartRows.size()) + 1);
   partsInLayoutGrid_->SetDataRows(facts.PartRows);
 }
 

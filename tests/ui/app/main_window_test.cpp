@@ -1,20 +1,53 @@
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "app/about_box.h"
 #include "app/splash_form.h"
 #include "input/ui/offcuts_tab.h"
+#include "input/ui/profile_tab.h"
 #include "input/ui/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {
 
 namespace {
+
+// Where the widget's label sits: a button whose text is wider shows it cut off.
+int ButtonTextRoom(QPushButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+}
+
+// The visible buttons whose text is cut off and the visible controls outside the page.
+QStringList MisfitsOf(QWidget& page) {
+  QStringList misfits;
+  const QSize needed = page.minimumSizeHint();
+  if (needed.width() > page.width() || needed.height() > page.height()) {
+    misfits << QString("squeezed below %1 x %2").arg(needed.width()).arg(needed.height());
+  }
+  for (QWidget* child : page.findChildren<QWidget*>()) {
+    if (!child->isVisible()) continue;
+    auto* button = qobject_cast<QPushButton*>(child);
+    if (button != nullptr &&
+        button->fontMetrics().horizontalAdvance(button->text()) > ButtonTextRoom(*button)) {
+      misfits << "cut off: " + button->text();
+    }
+    if (!page.rect().contains(QRect(child->mapTo(&page, QPoint(0, 0)), child->size()))) {
+      misfits << "outside: " + child->objectName() + " " + child->metaObject()->className();
+    }
+  }
+  return misfits;
+}
 
 QAction& MenuAction(TSDIAppForm& window, const QString& text) {
   for (QAction* action : window.findChildren<QAction*>()) {
@@ -44,9 +77,9 @@ class MainWindowTest : public QObject {
   void WithoutDefaultFilesTheGridsAreEmpty() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();
-    QCOMPARE(window.SheetsTab().Grid().rowCount(), 501);
-    QCOMPARE(window.PartsTab().Grid().rowCount(), 501);
-    QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
+    QCOMPARE(window.SheetsTab().Grid().RowCount(), 501);
+    QCOMPARE(window.PartsTab().Grid().RowCount(), 501);
+    QCOMPARE(window.OffcutsTab().Grid().RowCount(), 101);
     QCOMPARE(window.SheetsTab().Grid().Cell(1, 1), QString());
     QCOMPARE(window.SheetsTab().Grid().Cell(0, 0), QString("Label "));
     QCOMPARE(window.PartsTab().Grid().Cell(5, 0), QString("Rec/Cir"));
@@ -97,6 +130,31 @@ class MainWindowTest : public QObject {
     window.show();
     window.resize(500, 400);
     QCOMPARE(window.size(), QSize(781, 575));
+  }
+
+  void EveryTabFitsTheSmallestWindow() {
+    TWindowFixture fixture;
+    fixture.Write("default.apt",
+                  "[STR]\nCN=1\n[STR0TZ]\nN=Trapezium1\nP1=300\nP2=100\nP3=50\nP4=200\nDX=0\n"
+                  "[STR0]\nL=T1\nQ=1\n");
+    TSDIAppForm& window = fixture.Open();
+    // Everything the Profile tab can show: a chosen shape's picture and a profile's preview.
+    TProfileTab& profiles = window.ProfileTab();
+    profiles.findChild<QComboBox*>("ComboBoxStandShape")->setCurrentIndex(2);
+    profiles.ComboBoxStandShapeChange();
+    profiles.findChild<TStringGrid*>("StringGridAnyShape")->SetCurrentCell(0, 1);
+    window.resize(781, 575);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), QSize(781, 575));
+    QTabWidget& pages = window.PageControl();
+    for (int tab = 0; tab < pages.count(); ++tab) {
+      pages.setCurrentIndex(tab);
+      QCoreApplication::processEvents();
+      QWidget& page = *pages.currentWidget();
+      const QStringList misfits = MisfitsOf(page);
+      QVERIFY2(misfits.isEmpty(), qPrintable(page.objectName() + ": " + misfits.join("; ")));
+    }
   }
 
   void SplashClosesItselfAfterAboutTwoSeconds() {

@@ -1,9 +1,11 @@
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "input/ui/offcuts_tab.h"
 #include "input/ui/string_grid.h"
+#include "model/text_table.h"
 #include "support/grid_typing.h"
 #include "support/window_fixture.h"
 
@@ -13,6 +15,24 @@ namespace {
 
 QString Total(TListTab& tab, const QString& name) {
   return tab.findChild<QLineEdit*>(name)->text();
+}
+
+TSDIAppForm& ShownWindow(TWindowFixture& fixture, QSize size) {
+  TSDIAppForm& window = fixture.Open();
+  window.resize(size);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not shown");
+  return window;
+}
+
+// Drags the right edge of a heading cell as a user widens the column.
+void DragColumnEdge(TStringGrid& grid, int column, int by) {
+  QHeaderView& heading = *grid.horizontalHeader();
+  const int edge = heading.sectionViewportPosition(column) + heading.sectionSize(column) - 1;
+  const QPoint from(edge, heading.height() / 2);
+  QTest::mousePress(heading.viewport(), Qt::LeftButton, {}, from);
+  QTest::mouseMove(heading.viewport(), from + QPoint(by, 0));
+  QTest::mouseRelease(heading.viewport(), Qt::LeftButton, {}, from + QPoint(by, 0));
 }
 
 QString SheetSections(int first, int last) {
@@ -32,17 +52,63 @@ class ListTabTest : public QObject {
   void EnterMovesInReadingOrderButNotFromTheLastCell() {
     TWindowFixture fixture;
     TStringGrid& grid = fixture.Open().SheetsTab().Grid();
-    grid.setCurrentCell(1, 4);
+    grid.SetCurrentCell(4, 1);
     QTest::keyClick(&grid, Qt::Key_Return);
-    QCOMPARE(grid.currentRow(), 2);
+    QCOMPARE(grid.Row(), 2);
     QCOMPARE(grid.currentColumn(), 0);
-    grid.setCurrentCell(1, 2);
+    grid.SetCurrentCell(2, 1);
     QTest::keyClick(&grid, Qt::Key_Enter);
     QCOMPARE(grid.currentColumn(), 3);
-    grid.setCurrentCell(500, 4);
+    grid.SetCurrentCell(4, 500);
     QTest::keyClick(&grid, Qt::Key_Return);
-    QCOMPARE(grid.currentRow(), 500);
+    QCOMPARE(grid.Row(), 500);
     QCOMPARE(grid.currentColumn(), 4);
+  }
+
+  // The heading was the grid's first row: it scrolled away and took the cursor.
+  void TheHeadingStaysWhileTheGridScrollsAndNeverTakesTheCursor() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = ShownWindow(fixture, QSize(781, 575));
+    TStringGrid& grid = window.SheetsTab().Grid();
+    QHeaderView& heading = *grid.horizontalHeader();
+    grid.SelectCell(2, 1);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_PageUp);
+    QCOMPARE(grid.Row(), 1);
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid.Row(), 500);
+    QVERIFY(grid.rowAt(0) > 400);
+    QVERIFY(heading.isVisible());
+    QVERIFY(heading.geometry().bottom() < grid.viewport()->geometry().top());
+    QCOMPARE(heading.model()->headerData(0, Qt::Horizontal).toString(), QString("Label "));
+    Texts().SetText("Layout Sheet Length Caption", "Longueur");
+    window.SheetsTab().RefreshCaptions();
+    QCOMPARE(heading.model()->headerData(1, Qt::Horizontal).toString(), QString("Longueur"));
+    QCOMPARE(grid.Cell(1, 0), QString("Longueur"));
+    TypeIntoCell(grid, 0, 500, "Last");
+    QCOMPARE(grid.Cell(0, 500), QString("Last"));
+    QCOMPARE(grid.Row(), 500);
+  }
+
+  // Captions and labels wider than their column could not be read whole.
+  void EveryGridsColumnsCanBeWidenedByTheUser() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = ShownWindow(fixture, QSize(1000, 700));
+    const QList<TStringGrid*> grids = window.findChildren<TStringGrid*>();
+    QCOMPARE(grids.size(), 6);
+    for (TStringGrid* grid : grids) {
+      for (int column = 0; column < grid->columnCount(); ++column) {
+        QCOMPARE(grid->horizontalHeader()->sectionResizeMode(column), QHeaderView::Interactive);
+      }
+    }
+    window.PageControl().setCurrentWidget(&window.PartsTab());
+    TStringGrid& grid = window.PartsTab().Grid();
+    DragColumnEdge(grid, 0, 100);
+    QCOMPARE(grid.columnWidth(0), 196);
+    QCoreApplication::processEvents();
+    // With room in the window the grid widens with its column: the last one stays in view.
+    const int last = grid.columnCount() - 1;
+    QVERIFY(grid.columnViewportPosition(last) + grid.columnWidth(last) <= grid.viewport()->width());
   }
 
   void TypedSheetRowsAreTotalledWithAnEmptyCostWrittenAsZero() {
@@ -50,7 +116,7 @@ class ListTabTest : public QObject {
     TListTab& sheets = fixture.Open().SheetsTab();
     TypeRow(sheets.Grid(), 1, {"Board", "2000", "1000", "3", "12.5"});
     TypeRow(sheets.Grid(), 2, {"Free", "1000", "500", "2"});
-    QCOMPARE(sheets.Grid().currentRow(), 2);
+    QCOMPARE(sheets.Grid().Row(), 2);
     QCOMPARE(sheets.Grid().currentColumn(), 4);
     QCOMPARE(sheets.Grid().Cell(4, 2), QString("0"));
     QCOMPARE(Total(sheets, "EditTotalSheetsArea"), QString("7000000"));
@@ -117,14 +183,14 @@ class ListTabTest : public QObject {
                                                                  : window.OffcutsTab();
     window.PageControl().setCurrentIndex(4);
     for (int cell = 0; cell < row.size(); ++cell) tab.Grid().SetCell(cell, 3, row[cell]);
-    tab.Grid().setCurrentCell(7, 0);
+    tab.Grid().SetCurrentCell(0, 7);
     tab.DeleteClick();
     if (column < 0) {  // a row without all its sizes is not looked at
       QVERIFY(fixture.Services.Messages.isEmpty());
       return;
     }
     QCOMPARE(fixture.Services.Messages, QStringList{message});
-    QCOMPARE(tab.Grid().currentRow(), 3);
+    QCOMPARE(tab.Grid().Row(), 3);
     QCOMPARE(tab.Grid().currentColumn(), column);
     QCOMPARE(window.PageControl().currentWidget(), &tab);
     const QString word = tab.objectName().mid(QString("TabSheet").size());
@@ -138,7 +204,7 @@ class ListTabTest : public QObject {
                   "[PART2]\nLABEL=B\nLENGTH=20\nWIDTH=10\nQTY=2\n");
     TListTab& parts = fixture.Open().PartsTab();
     QCOMPARE(Total(parts, "EditTotalPartsNumber"), QString("3"));
-    parts.Grid().setCurrentCell(1, 2);
+    parts.Grid().SetCurrentCell(2, 1);
     parts.DeleteClick();
     QCOMPARE(parts.Grid().Cell(0, 1), QString());
     QCOMPARE(parts.Grid().Cell(3, 1), QString("R"));
@@ -168,7 +234,7 @@ class ListTabTest : public QObject {
 
     window.OffcutsTab().ReadFile(fixture.Write("many.ofc", SheetSections(1, 150).toUtf8()));
     QCOMPARE(window.OffcutsTab().Grid().Cell(0, 100), QString("S100"));
-    QCOMPARE(window.OffcutsTab().Grid().rowCount(), 101);
+    QCOMPARE(window.OffcutsTab().Grid().RowCount(), 101);
   }
 
   // Save writes every row of a grid an import grew; a load used to keep only 500 of them.
@@ -182,9 +248,9 @@ class ListTabTest : public QObject {
     const QString path = fixture.PathOf("many.prt");
     parts.SaveFile(path);
     TListTab& fresh = fixture.Open().PartsTab();
-    QCOMPARE(fresh.Grid().rowCount(), 501);
+    QCOMPARE(fresh.Grid().RowCount(), 501);
     fresh.ReadFile(path);
-    QCOMPARE(fresh.Grid().rowCount(), 611);
+    QCOMPARE(fresh.Grid().RowCount(), 611);
     QCOMPARE(fresh.Grid().Cell(0, 605), QString("P605"));
     QCOMPARE(fresh.Grid().Cell(5, 605), QString("C"));
     QCOMPARE(fresh.Grid().Cell(3, 610), QString("R"));
@@ -278,7 +344,7 @@ class ListTabTest : public QObject {
     QCOMPARE(sheets.Grid().Cell(3, 1), QString("5"));
     QCOMPARE(sheets.Grid().Cell(4, 1), QString());
     QCOMPARE(sheets.Grid().Cell(4, 2), QString("4\t5\t6"));
-    QCOMPARE(sheets.Grid().rowCount(), 601);
+    QCOMPARE(sheets.Grid().RowCount(), 601);
     QCOMPARE(Total(sheets, "EditTotalSheetsNumber"), QString("0"));
 
     TListTab& parts = window.PartsTab();
@@ -301,7 +367,7 @@ class ListTabTest : public QObject {
                   "[SHEET2]\nLABEL=R2\nLENGTH=300\nWIDTH=200\nQTY=2\n"
                   "[SHEET3]\nLABEL=R3\nLENGTH=300\nWIDTH=200\nQTY=2\n");
     TSDIAppForm& window = fixture.Open();
-    window.OffcutsTab().Grid().setCurrentCell(2, 0);
+    window.OffcutsTab().Grid().SetCurrentCell(0, 2);
     window.OffcutsTab().ButtonAddCurrentOffcutClick();
     QCOMPARE(window.SheetsTab().Grid().Cell(0, 2), QString("R2"));
     QCOMPARE(window.OffcutsTab().Grid().Cell(0, 2), QString());

@@ -106,7 +106,7 @@ class ProfileTabTest : public QObject {
     TWindowFixture fixture;
     TProfileTabDriver tab(fixture);
     QCOMPARE(tab.Row(0), QStringList({"Label", "Qty"}));
-    QCOMPARE(tab.List().rowCount(), 100);
+    QCOMPARE(tab.List().RowCount(), 100);
     QCOMPARE(tab.Parameters().Cell(1, 0), QString("Value"));
     QCOMPARE(tab.Control<QGroupBox>("GroupBoxEditShape").title(), QString("Select Profile"));
     QCOMPARE(tab.Control<QLineEdit>("EditSelectQty").text(), QString("1"));
@@ -125,11 +125,11 @@ class ProfileTabTest : public QObject {
     TProfileTabDriver tab(fixture);
     tab.Choose("Trapezium1");
     QCOMPARE(tab.VisiblePictures(), QStringList({"ImageTra1"}));
-    QCOMPARE(tab.Parameters().rowCount(), 5);
+    QCOMPARE(tab.Parameters().RowCount(), 5);
     tab.SetValues({"100", "60"});
     tab.Choose("Disc2");
     QCOMPARE(tab.VisiblePictures(), QStringList({"ImageDisc2"}));
-    QCOMPARE(tab.Parameters().rowCount(), 3);
+    QCOMPARE(tab.Parameters().RowCount(), 3);
     QCOMPARE(tab.Parameters().Cell(0, 1), QString("G"));
     QCOMPARE(tab.Parameters().Cell(0, 2), QString("H"));
     QCOMPARE(tab.Parameters().Cell(1, 1), QString("100"));  // typed values stay
@@ -198,10 +198,10 @@ class ProfileTabTest : public QObject {
     TWindowFixture fixture;
     TProfileTabDriver tab(fixture);
     tab.Add("T1", "Trapezium2", {"100", "60", "40"});
-    tab.List().setCurrentCell(1, 0);
+    tab.List().SetCurrentCell(0, 1);
     QVERIFY(!tab.ListPreview().isHidden());
     QVERIFY(tab.ShowsPartColor(tab.ListPreview()));
-    tab.List().setCurrentCell(4, 0);
+    tab.List().SetCurrentCell(0, 4);
     QVERIFY(tab.ListPreview().isHidden());
   }
 
@@ -266,12 +266,12 @@ class ProfileTabTest : public QObject {
     tab.Add("T1", "Triangle2", {"300", "200"});
     tab.Add("T2", "Triangle2", {"30", "20"});
     tab.Add("T3", "Triangle2", {"3", "2"});
-    tab.List().setCurrentCell(2, 1);
+    tab.List().SetCurrentCell(1, 2);
     tab.Click("AnyShapeDelete");
     QCOMPARE(tab.Row(1), QStringList({"T1 [300X200]", "1"}));
     QCOMPARE(tab.Row(2), QStringList({"T3 [3X2]", "1"}));
     QCOMPARE(tab.Row(3), QStringList({"", ""}));
-    tab.List().setCurrentCell(7, 1);
+    tab.List().SetCurrentCell(1, 7);
     tab.Click("AnyShapeDelete");
     QCOMPARE(tab.Row(2), QStringList({"T3 [3X2]", "1"}));
 
@@ -292,7 +292,7 @@ class ProfileTabTest : public QObject {
     QVERIFY(fixture.Services.Messages.isEmpty());
     QVERIFY(!tab.DxfBox().isHidden());
     QVERIFY(tab.VisiblePictures().isEmpty());
-    QCOMPARE(tab.Parameters().rowCount(), 2);
+    QCOMPARE(tab.Parameters().RowCount(), 2);
     QCOMPARE(tab.Parameters().Cell(0, 1), QString());
     QVERIFY(tab.ShowsPartColor(tab.DxfBox()));
 

@@ -51,7 +51,7 @@ class OptimizeCommandTest : public QObject {
     StartOptimize(window);
     QCOMPARE(fixture.Services.Messages, QStringList{"Current part Label can't be empty."});
     QCOMPARE(window.PageControl().currentWidget(), &window.PartsTab());
-    QCOMPARE(window.PartsTab().Grid().currentRow(), 3);
+    QCOMPARE(window.PartsTab().Grid().Row(), 3);
     QCOMPARE(window.PartsTab().Grid().currentColumn(), 0);
     QCOMPARE(window.ReportTab().Lines(), report);
   }

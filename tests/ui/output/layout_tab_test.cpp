@@ -90,7 +90,7 @@ class LayoutTabTest : public QObject {
     auto& grid = Child<TStringGrid>(window.LayoutTab(), "StringGridPartsInLayout");
     QCOMPARE(grid.Cell(0, 0), QString("Label"));
     QCOMPARE(grid.Cell(1, 0), QString("Qty"));
-    QCOMPARE(grid.rowCount(), 3);
+    QCOMPARE(grid.RowCount(), 3);
     QCOMPARE(grid.Cell(0, 1), QString("Door"));
     QCOMPARE(grid.Cell(0, 2), QString("Spare"));
     QCOMPARE(grid.Cell(1, 1).toInt() + grid.Cell(1, 2).toInt(), PartPieces(layout));

@@ -8,7 +8,7 @@
 namespace vexlin {
 
 void TypeIntoCell(TStringGrid& grid, int column, int row, const QString& text) {
-  grid.setCurrentCell(row, column);
+  grid.SetCurrentCell(column, row);
   if (text.isEmpty()) {
     QTest::keyClick(&grid, Qt::Key_Return);
     return;
