@@ -32,6 +32,7 @@ TPictureStyle PictureStyleOf(const TBatchOptions& options, const TOptionSettings
   style.SheetColor = static_cast<TColor>(settings.SheetColor);
   style.PartColor = static_cast<TColor>(settings.PartColor);
   style.OffcutColor = static_cast<TColor>(settings.OffcutColor);
+  style.EdgeColor = static_cast<TColor>(settings.EdgeColor);
   style.Switches = TDrawSwitches{options.ShowLabels, options.ShowPositions, options.ShowSizes};
   style.ShowOffcuts = options.ShowOffcuts;
   return style;
@@ -60,7 +61,7 @@ std::string WriteHtmlPage(const TBatchOptions& options, const TVexlin& engine, c
                           const TReportSettings& report) {
   std::vector<std::string> pictures;
   std::string error =
-      ExportLayoutPictures(options.HtmlFile, engine.BestResult,
+      ExportLayoutPictures(options.HtmlFile, engine.BestResult, report,
                            PictureStyleOf(options, run.Settings), kPictureWidth, pictures);
   for (std::string& picture : pictures) {
     picture = std::filesystem::path(picture).filename().string();
@@ -88,7 +89,7 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   }
   if (error.empty() && !options.SvgName.empty()) {
     std::vector<std::string> pictures;
-    error = ExportLayoutPictures(options.SvgName, engine.BestResult,
+    error = ExportLayoutPictures(options.SvgName, engine.BestResult, report,
                                  PictureStyleOf(options, run.Settings), kPictureWidth, pictures);
   }
   if (error.empty() && !options.HtmlFile.empty()) {
