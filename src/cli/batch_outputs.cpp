@@ -12,8 +12,10 @@
 #include "output/gcode_export.h"
 #include "output/html_export.h"
 #include "output/layout_picture.h"
+#include "output/layout_printing.h"
 #include "output/layouts_file.h"
 #include "output/offcut_file.h"
+#include "output/pdf/pdf_export.h"
 #include "output/report.h"
 
 namespace vexlin {
@@ -69,6 +71,17 @@ std::string WriteHtmlPage(const TBatchOptions& options, const TVexlin& engine, c
   return error.empty() ? ExportHtml(options.HtmlFile, engine, report, pictures) : error;
 }
 
+// The pages "Print All" prints, in the printer font size of the options (12 when it is not a
+// size of 8 or more).
+std::string WritePdf(const TBatchOptions& options, const TVexlin& engine, const TBatchRun& run,
+                     const TReportSettings& report) {
+  const TDrawSwitches switches{options.ShowLabels, options.ShowPositions, options.ShowSizes};
+  const int32_t fontHeight =
+      CheckPrinterFontSize(run.Settings.PrinterFontSize, TPrintedPage::Report).Height;
+  return ExportPdf(options.PdfFile, engine.BestResult, FormatRunReport(engine, report), report,
+                   switches, fontHeight);
+}
+
 // The files of a successful run, each written only when asked for; the first failure ends.
 std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, const TBatchRun& run,
                              const TReportSettings& report) {
@@ -94,6 +107,9 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   }
   if (error.empty() && !options.HtmlFile.empty()) {
     error = WriteHtmlPage(options, engine, run, report);
+  }
+  if (error.empty() && !options.PdfFile.empty()) {
+    error = WritePdf(options, engine, run, report);
   }
   if (error.empty() && !options.OffcutsOutFile.empty()) {
     error = SaveSheetsScraps(options.OffcutsOutFile, engine.BestResult, run.Values);
