@@ -1,8 +1,8 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing and
 # configures and builds the project in build/. Source it; do not run it.
 
-VEXLIN_PACKAGES=(cmake ninja-build g++ libgtest-dev nlohmann-json3-dev python3-ezdxf qt6-base-dev
-  fonts-dejavu-core)
+VEXLIN_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev nlohmann-json3-dev libcairo2-dev
+  python3-ezdxf qt6-base-dev fonts-dejavu-core)
 
 install_missing_packages() {
   local missing=()

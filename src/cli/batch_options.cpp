@@ -42,6 +42,7 @@ std::string* ValueTarget(TBatchOptions& options, const std::string& name) {
       {"--gcode", &TBatchOptions::GcodeName},
       {"--svg", &TBatchOptions::SvgName},
       {"--html", &TBatchOptions::HtmlFile},
+      {"--pdf", &TBatchOptions::PdfFile},
       {"--offcuts-out", &TBatchOptions::OffcutsOutFile},
   };
   const auto found = targets.find(name);
@@ -112,6 +113,7 @@ const char* BatchUsage() {
          "  --gcode NAME       one G-code program per layout: NAME_1.gnc, ...\n"
          "  --svg NAME         one SVG picture per layout: NAME_1.svg, ...\n"
          "  --html FILE        a page with the report and a picture of every layout\n"
+         "  --pdf FILE         the printed pages: the report, then every layout on a page\n"
          "  --offcuts-out FILE the offcuts worth keeping as an offcut list (.ofc)\n"
          "\n"
          "What drawings and pictures show (the layout tab's check boxes):\n"

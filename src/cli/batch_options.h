@@ -30,6 +30,7 @@ struct TBatchOptions {
   std::string GcodeName;
   std::string SvgName;
   std::string HtmlFile;
+  std::string PdfFile;
   std::string OffcutsOutFile;
   // The layout tab's check boxes, for pictures, drawings and reports.
   bool ShowLabels = true;

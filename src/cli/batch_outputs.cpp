@@ -12,8 +12,10 @@
 #include "output/gcode_export.h"
 #include "output/html_export.h"
 #include "output/layout_picture.h"
+#include "output/layout_printing.h"
 #include "output/layouts_file.h"
 #include "output/offcut_file.h"
+#include "output/pdf/pdf_export.h"
 #include "output/report.h"
 
 namespace vexlin {
@@ -32,6 +34,7 @@ TPictureStyle PictureStyleOf(const TBatchOptions& options, const TOptionSettings
   style.SheetColor = static_cast<TColor>(settings.SheetColor);
   style.PartColor = static_cast<TColor>(settings.PartColor);
   style.OffcutColor = static_cast<TColor>(settings.OffcutColor);
+  style.EdgeColor = static_cast<TColor>(settings.EdgeColor);
   style.Switches = TDrawSwitches{options.ShowLabels, options.ShowPositions, options.ShowSizes};
   style.ShowOffcuts = options.ShowOffcuts;
   return style;
@@ -60,12 +63,23 @@ std::string WriteHtmlPage(const TBatchOptions& options, const TVexlin& engine, c
                           const TReportSettings& report) {
   std::vector<std::string> pictures;
   std::string error =
-      ExportLayoutPictures(options.HtmlFile, engine.BestResult,
+      ExportLayoutPictures(options.HtmlFile, engine.BestResult, report,
                            PictureStyleOf(options, run.Settings), kPictureWidth, pictures);
   for (std::string& picture : pictures) {
     picture = std::filesystem::path(picture).filename().string();
   }
   return error.empty() ? ExportHtml(options.HtmlFile, engine, report, pictures) : error;
+}
+
+// The pages "Print All" prints, in the printer font size of the options (12 when it is not a
+// size of 8 or more).
+std::string WritePdf(const TBatchOptions& options, const TVexlin& engine, const TBatchRun& run,
+                     const TReportSettings& report) {
+  const TDrawSwitches switches{options.ShowLabels, options.ShowPositions, options.ShowSizes};
+  const int32_t fontHeight =
+      CheckPrinterFontSize(run.Settings.PrinterFontSize, TPrintedPage::Report).Height;
+  return ExportPdf(options.PdfFile, engine.BestResult, FormatRunReport(engine, report), report,
+                   switches, fontHeight);
 }
 
 // The files of a successful run, each written only when asked for; the first failure ends.
@@ -88,11 +102,14 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   }
   if (error.empty() && !options.SvgName.empty()) {
     std::vector<std::string> pictures;
-    error = ExportLayoutPictures(options.SvgName, engine.BestResult,
+    error = ExportLayoutPictures(options.SvgName, engine.BestResult, report,
                                  PictureStyleOf(options, run.Settings), kPictureWidth, pictures);
   }
   if (error.empty() && !options.HtmlFile.empty()) {
     error = WriteHtmlPage(options, engine, run, report);
+  }
+  if (error.empty() && !options.PdfFile.empty()) {
+    error = WritePdf(options, engine, run, report);
   }
   if (error.empty() && !options.OffcutsOutFile.empty()) {
     error = SaveSheetsScraps(options.OffcutsOutFile, engine.BestResult, run.Values);

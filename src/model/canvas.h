@@ -29,4 +29,9 @@ class TCanvas {
   virtual int32_t TextHeight(const std::string& text) const = 0;
 };
 
+// Whether (ax, ay) and (bx, by) lie on the same ray from the box's centre, so that an Arc
+// between them is the whole ellipse; exact, whatever the sizes.
+bool SameArcRay(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ax, int32_t ay,
+                int32_t bx, int32_t by);
+
 }  // namespace vexlin

@@ -47,28 +47,61 @@ LeadByte ClassifyLead(unsigned char byte) {
   return {0, 0, 0};
 }
 
+// The length of the valid character starting at text[at], 0 when none starts there.
+size_t CharacterLength(std::string_view text, size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return 1;
+  const LeadByte rule = ClassifyLead(lead);
+  const auto trailCount = static_cast<size_t>(rule.trailCount);
+  if (trailCount == 0 || text.size() - at <= trailCount) return 0;
+  for (size_t k = 1; k <= trailCount; ++k) {
+    const auto byte = static_cast<unsigned char>(text[at + k]);
+    const unsigned char low = k == 1 ? rule.low : 0x80;
+    const unsigned char high = k == 1 ? rule.high : 0xBF;
+    if (byte < low || byte > high) return 0;
+  }
+  return trailCount + 1;
+}
+
+char32_t DecodeCharacter(std::string_view bytes) {
+  constexpr unsigned char kLeadBits[] = {0x7F, 0x1F, 0x0F, 0x07};
+  char32_t codePoint = static_cast<unsigned char>(bytes[0]) & kLeadBits[bytes.size() - 1];
+  for (size_t k = 1; k < bytes.size(); ++k) {
+    codePoint = (codePoint << 6) | (static_cast<unsigned char>(bytes[k]) & 0x3F);
+  }
+  return codePoint;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    const LeadByte rule = ClassifyLead(lead);
-    const auto trailCount = static_cast<size_t>(rule.trailCount);
-    if (trailCount == 0 || text.size() - i <= trailCount) return false;
-    for (size_t k = 1; k <= trailCount; ++k) {
-      const auto byte = static_cast<unsigned char>(text[i + k]);
-      const unsigned char low = k == 1 ? rule.low : 0x80;
-      const unsigned char high = k == 1 ? rule.high : 0xBF;
-      if (byte < low || byte > high) return false;
-    }
-    i += trailCount + 1;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = CharacterLength(text, i);
+    if (length == 0) return false;
+    i += length;
   }
   return true;
+}
+
+std::u32string Utf8CodePoints(std::string_view text) {
+  std::u32string codePoints;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = CharacterLength(text, i);
+    codePoints += length == 0 ? U'\uFFFD' : DecodeCharacter(text.substr(i, length));
+    i += length == 0 ? 1 : length;
+  }
+  return codePoints;
+}
+
+int Windows1252Byte(char32_t codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+    return static_cast<int>(codePoint);
+  }
+  for (size_t i = 0; i < kHighControls.size(); ++i) {
+    // The five bytes Windows-1252 leaves undefined hold their own number in the table.
+    if (kHighControls[i] == codePoint && codePoint >= 0x100) return static_cast<int>(0x80 + i);
+  }
+  return -1;
 }
 
 std::string Windows1252ToUtf8(std::string_view text) {

@@ -193,6 +193,12 @@ constexpr TDefaultEntry kDefaults[] = {
      "Nothing was exported: the piece %s of layout %s cannot be drawn or cut, its profile is "
      "unknown.",
      ""},
+    {"Export PDF Button", kControl, "Export PDF",
+     "Export the report and all layouts as a PDF file, no printer needed"},
+    {"MSG_NO_PRINTER", kText,
+     "Nothing was printed: no printer is ready. Choose one with \"Print Setup...\" in the File "
+     "menu, or save the pages with \"Export PDF\".",
+     ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

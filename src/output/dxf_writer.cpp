@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
+
+#include "model/text_encoding.h"
 
 namespace vexlin {
 namespace {
@@ -23,6 +26,18 @@ std::string CutText(std::string_view text, size_t maxBytes) {
   size_t end = maxBytes;
   while (end > 0 && IsContinuationByte(text[end])) --end;
   return std::string(text.substr(0, end));
+}
+
+// A character as the declared code page holds it: its Windows-1252 byte, else "\U+XXXX",
+// which readers show as the character; "?" beyond the four hex digits that form allows.
+std::string DxfCharacter(char32_t codePoint) {
+  if (const int byte = Windows1252Byte(codePoint); byte >= 0) {
+    return std::string(1, static_cast<char>(byte));
+  }
+  if (codePoint > 0xFFFF) return "?";
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "\\U+%04X", static_cast<unsigned>(codePoint));
+  return escape;
 }
 
 // The step to the next ellipse point: halved until the chord is short enough or the far
@@ -71,6 +86,16 @@ std::string SingleLine(std::string_view text) {
   return line;
 }
 
+std::string DxfText(std::string_view text, size_t maxLength) {
+  std::string encoded;
+  for (const char32_t codePoint : Utf8CodePoints(text)) {
+    const std::string character = DxfCharacter(codePoint);
+    if (encoded.size() + character.size() > maxLength) break;
+    encoded += character;
+  }
+  return encoded;
+}
+
 int32_t CharCount(std::string_view text) {
   int32_t count = 0;
   for (char c : text) {
@@ -88,7 +113,7 @@ std::string TDXFOut::FormatNumber(double value) const {
 
 void TDXFOut::Pair(int code, std::string_view value) {
   Lines.push_back(std::to_string(code));
-  Lines.push_back(CutText(SingleLine(value), kMaxTextLength));
+  Lines.push_back(DxfText(SingleLine(value), kMaxTextLength));
 }
 
 void TDXFOut::WriteHeader() {
@@ -101,6 +126,8 @@ void TDXFOut::WriteHeader() {
   Pair(9, "$LIMMAX");
   RealPair(10, LimMax.X);
   RealPair(20, LimMax.Y);
+  Pair(9, "$DWGCODEPAGE");
+  Pair(3, "ANSI_1252");
   Pair(0, "ENDSEC");
   Pair(0, "SECTION");
   Pair(2, "TABLES");

@@ -14,7 +14,8 @@ struct TDXFPoint {
 };
 
 // Builds an ASCII DXF drawing in memory: every group code and every value is one line.
-// Reals are written with "." whatever the locale, so the file reads the same everywhere.
+// Reals are written with "." whatever the locale, and texts in the Windows-1252 code page
+// the header declares, so the file reads the same everywhere.
 class TDXFOut {
  public:
   uint8_t Decimals = 3;
@@ -70,6 +71,9 @@ std::string FixedText(double value, int decimals);
 // The text with line breaks and other control characters turned into blanks, so that it
 // stays on one line of a line-based file.
 std::string SingleLine(std::string_view text);
+// A UTF-8 text in Windows-1252, each character that code page lacks as "\U+XXXX", cut to at
+// most maxLength bytes without splitting such an escape.
+std::string DxfText(std::string_view text, size_t maxLength);
 // The number of characters of a UTF-8 text.
 int32_t CharCount(std::string_view text);
 

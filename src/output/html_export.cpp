@@ -1,5 +1,6 @@
 #include "output/html_export.h"
 
+#include <cctype>
 #include <fstream>
 
 #include "model/text_table.h"
@@ -42,6 +43,28 @@ std::string EscapeHtml(std::string_view text) {
   return out;
 }
 
+bool IsUrlSafe(unsigned char c) {
+  return std::isalnum(c) != 0 || c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+}
+
+// A file name as a relative URL: every byte but letters, digits, "-._~" and the folder
+// separator is percent-encoded, so blanks, "&", quotes, "<", "#" and "%" stay in the name.
+std::string PictureUrl(std::string_view fileName) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string url;
+  for (const char c : fileName) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (IsUrlSafe(byte)) {
+      url += c;
+    } else {
+      url += '%';
+      url += kHex[byte >> 4];
+      url += kHex[byte & 0x0F];
+    }
+  }
+  return url;
+}
+
 void AddLine(std::string& page, std::string_view line) {
   page += line;
   page += kLineEnd;
@@ -62,7 +85,7 @@ void AddLayoutTable(std::string& page, const std::vector<std::string>& report,
   AddReportRows(page, report);
   if (picture != nullptr) {
     AddLine(page, "<tr><td>");
-    AddLine(page, "<img src=\"" + EscapeHtml(*picture) + "\">");
+    AddLine(page, "<img src=\"" + PictureUrl(*picture) + "\">");
     AddLine(page, "</td></tr>");
   }
   AddLine(page, "</table>");
@@ -99,8 +122,9 @@ std::string FormatHtmlPage(const std::vector<std::string>& runReport,
                            const std::vector<std::vector<std::string>>& layoutReports,
                            const std::vector<std::string>& pictureFiles) {
   std::string page;
-  for (const char* line : {"<html>", "<body>", "<center><font face=monospace>", "<p>&nbsp;</p>",
-                           "<table width=80% border=1>"}) {
+  for (const char* line :
+       {"<html>", "<head>", "<meta charset=\"utf-8\">", "</head>", "<body>",
+        "<center><font face=monospace>", "<p>&nbsp;</p>", "<table width=80% border=1>"}) {
     AddLine(page, line);
   }
   AddReportRows(page, runReport);

@@ -19,8 +19,9 @@ std::string HtmlCellText(std::string_view line);
 // the first layout.
 std::string HtmlPictureName(std::string_view pagePath, size_t index, std::string_view extension);
 
-// The page text, CR LF line ends: the run report in one table, then per layout its report
-// and its picture in a table of their own. Layouts without a picture name get no picture.
+// The page text in UTF-8, as it declares, with CR LF line ends: the run report in one table,
+// then per layout its report and its picture in a table of their own. Picture names are
+// linked as relative URLs; layouts without a picture name get no picture.
 std::string FormatHtmlPage(const std::vector<std::string>& runReport,
                            const std::vector<std::vector<std::string>>& layoutReports,
                            const std::vector<std::string>& pictureFiles);

@@ -1,10 +1,14 @@
 #include "output/layout_picture.h"
 
+#include <limits>
+
 #include "model/packet.h"
 #include "model/rounding.h"
 #include "optimizer/schemes.h"
 #include "output/dxf_export.h"
 #include "output/export_check.h"
+#include "output/report.h"
+#include "output/sheet_view_geometry.h"
 #include "output/svg_canvas.h"
 
 namespace vexlin {
@@ -21,17 +25,30 @@ void DrawLayout(const TPacket& layout, TCanvas& canvas, TPoint offset, double sc
   }
 }
 
+namespace {
+
+// The sheet as the Layout tab shows it: the trims in the edge colour round the usable area in
+// the sheet colour, the pieces on top.
+TSvgCanvas DrawSheetPicture(const TPacket& layout, const TReportSettings& settings,
+                            const TPictureStyle& style, int32_t widthPixels) {
+  const TSheetViewGeometry view =
+      FitSheetView(layout, settings, widthPixels, std::numeric_limits<int32_t>::max());
+  TSvgCanvas canvas(view.SheetWidth, view.SheetHeight);
+  canvas.FillRect(0, 0, view.SheetWidth, view.SheetHeight, style.EdgeColor);
+  canvas.FillRect(view.UsableLeft, view.UsableTop, view.UsableLeft + view.UsableWidth,
+                  view.UsableTop + view.UsableHeight, style.SheetColor);
+  DrawLayout(layout, canvas, TPoint{view.UsableLeft, view.UsableTop}, view.Scale, style);
+  return canvas;
+}
+
+}  // namespace
+
 std::string ExportLayoutPictures(std::string_view chosenName, const TSchemes& result,
-                                 const TPictureStyle& style, int32_t widthPixels,
-                                 std::vector<std::string>& fileNames) {
-  constexpr int32_t kMargin = 1;
+                                 const TReportSettings& settings, const TPictureStyle& style,
+                                 int32_t widthPixels, std::vector<std::string>& fileNames) {
   if (std::string refusal = UnexportablePieceMessage(result); !refusal.empty()) return refusal;
   for (size_t i = 0; i < result.Size(); ++i) {
-    const TPacket& layout = result[i];
-    const double scale = layout.NetLength() > 0 ? double(widthPixels) / layout.NetLength() : 1.0;
-    const int32_t height = static_cast<int32_t>(RoundHalfEven(scale * layout.NetWidth()));
-    TSvgCanvas canvas(widthPixels + 2 * kMargin, height + 2 * kMargin);
-    DrawLayout(layout, canvas, TPoint{kMargin, kMargin}, scale, style);
+    const TSvgCanvas canvas = DrawSheetPicture(result[i], settings, style, widthPixels);
     const std::string fileName = LayoutFileName(chosenName, i, ".svg");
     if (std::string error = canvas.SaveToFile(fileName); !error.empty()) return error;
     fileNames.push_back(fileName);

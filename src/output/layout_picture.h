@@ -13,6 +13,7 @@ namespace vexlin {
 
 class TPacket;
 class TSchemes;
+struct TReportSettings;
 
 // Colours (0x00BBGGRR) and switches of a layout picture, as the layout tab sets them.
 struct TPictureStyle {
@@ -29,11 +30,12 @@ struct TPictureStyle {
 void DrawLayout(const TPacket& layout, TCanvas& canvas, TPoint offset, double scale,
                 const TPictureStyle& style);
 
-// Writes one SVG picture per layout, widthPixels wide, named after chosenName with "_" and
-// the layout's number. Appends the written files' names to fileNames; returns an empty text,
-// or what went wrong.
+// Writes one SVG picture per layout, named after chosenName with "_" and the layout's number:
+// the whole sheet with its trims (settings), fitted into widthPixels as the Layout tab fits
+// it into its room. Appends the written files' names to fileNames; returns an empty text, or
+// what went wrong.
 std::string ExportLayoutPictures(std::string_view chosenName, const TSchemes& result,
-                                 const TPictureStyle& style, int32_t widthPixels,
-                                 std::vector<std::string>& fileNames);
+                                 const TReportSettings& settings, const TPictureStyle& style,
+                                 int32_t widthPixels, std::vector<std::string>& fileNames);
 
 }  // namespace vexlin

@@ -45,20 +45,6 @@ struct TEllipse {
   }
 };
 
-// Rays from the box centre compared exactly, on doubled coordinates.
-bool SameRay(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ax, int32_t ay,
-             int32_t bx, int32_t by) {
-  const int64_t cx2 = int64_t{left} + right;
-  const int64_t cy2 = int64_t{top} + bottom;
-  const int64_t adx = 2 * int64_t{ax} - cx2;
-  const int64_t ady = 2 * int64_t{ay} - cy2;
-  const int64_t bdx = 2 * int64_t{bx} - cx2;
-  const int64_t bdy = 2 * int64_t{by} - cy2;
-  const Int128 cross = Int128{adx} * bdy - Int128{ady} * bdx;
-  const Int128 dot = Int128{adx} * bdx + Int128{ady} * bdy;
-  return cross == 0 && (dot > 0 || (adx == 0 && ady == 0) || (bdx == 0 && bdy == 0));
-}
-
 // Sweep flag 0: the negative angle direction of the Y-down SVG plane, which is
 // counter-clockwise on screen.
 std::string ArcTo(const TEllipse& e, double angle, bool large) {
@@ -135,11 +121,17 @@ void TSvgCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bot
            "\"/>\n";
 }
 
+void TSvgCanvas::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, TColor color) {
+  body_ += "<rect" + Attribute("x", left) + Attribute("y", top) + Attribute("width", right - left) +
+           Attribute("height", bottom - top) + " fill=\"" + SvgColor(color) +
+           "\" stroke=\"none\"/>\n";
+}
+
 void TSvgCanvas::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t startX,
                      int32_t startY, int32_t endX, int32_t endY) {
   const TEllipse e{(left + right) / 2.0, (top + bottom) / 2.0, std::abs(right - left) / 2.0,
                    std::abs(bottom - top) / 2.0};
-  const bool whole = SameRay(left, top, right, bottom, startX, startY, endX, endY);
+  const bool whole = SameArcRay(left, top, right, bottom, startX, startY, endX, endY);
   const std::string d = ArcPath(e, e.RayAngle(startX, startY), e.RayAngle(endX, endY), whole);
   body_ += "<path d=\"" + d + "\" fill=\"none\" stroke=\"" + SvgColor(pen_) + "\"/>\n";
 }

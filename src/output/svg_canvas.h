@@ -10,7 +10,7 @@ namespace vexlin {
 // A canvas that collects the drawing as an SVG document. Text is measured as if set in a
 // monospace font: every character (UTF-8 code point) is 0.6 font sizes wide and a line is
 // one font size high. Lines, rectangle borders, arcs and texts take the current pen colour;
-// nothing is filled.
+// only FillRect fills.
 class TSvgCanvas : public TCanvas {
  public:
   TSvgCanvas(int32_t width, int32_t height, int32_t fontSize = 12);
@@ -25,6 +25,8 @@ class TSvgCanvas : public TCanvas {
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   int32_t TextWidth(const std::string& text) const override;
   int32_t TextHeight(const std::string& text) const override;
+  // A rectangle filled in the colour, without a border: a background for what comes after.
+  void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, TColor color);
 
   std::string Document() const;
   // Writes the document; the error text is empty on success.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -227,6 +229,35 @@ TEST_F(BatchCli, WritesAPageWithPicturesAndTheOffcutsWorthKeeping) {
   const std::string offcuts = ReadWholeFile(folder_.PathOf("rest.ofc"));
   EXPECT_NE(offcuts.find("[SHEET1]"), std::string::npos);
   EXPECT_EQ(offcuts.find("ZEROOFFCUT_"), std::string::npos);
+}
+
+// Pages of a PDF file, counted by their page objects (the page tree's "/Pages" is not one).
+size_t PdfPageCount(const std::string& pdf) {
+  static const std::regex page("/Type\\s*/Page(?![A-Za-z])");
+  return static_cast<size_t>(
+      std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+TEST_F(BatchCli, PrintsEveryPageToAPdfFileWithoutAPrinter) {
+  WriteJob();
+  // Four parts fill the large sheet; the fifth needs the small one: two layouts.
+  folder_.Write("default.sht",
+                "[SHEET1]\r\nLABEL=S1\r\nLENGTH=1000\r\nWIDTH=500\r\nQTY=1\r\n"
+                "[SHEET2]\r\nLABEL=S2\r\nLENGTH=500\r\nWIDTH=300\r\nQTY=1\r\n");
+  folder_.Write("default.prt", "[PART1]\r\nLABEL=P1\r\nLENGTH=400\r\nWIDTH=250\r\nQTY=5\r\n");
+  const TBatchProcess run = RunBatchProgram(
+      {"--pdf", folder_.PathOf("pages.pdf"), "--json", folder_.PathOf("r.json"), Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const size_t layouts =
+      nlohmann::json::parse(ReadWholeFile(folder_.PathOf("r.json")))["layouts"].size();
+  EXPECT_GE(layouts, 2u);
+  const std::string pdf = ReadWholeFile(folder_.PathOf("pages.pdf"));
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(PdfPageCount(pdf), 1 + layouts);  // the report, then a page per layout
+  const TBatchProcess unwritable =
+      RunBatchProgram({"--pdf", folder_.PathOf("no/such/folder/pages.pdf"), Folder()});
+  EXPECT_EQ(unwritable.ExitCode, 2);
+  EXPECT_NE(unwritable.Err.find("pages.pdf"), std::string::npos);
 }
 
 TEST_F(BatchCli, ProfilesOfTheFolderAreCutToo) {

@@ -278,7 +278,8 @@ void UseLoadedResult(TVexlin& loaded, TVexlin& second, const TLayoutsLoad& load,
     ExportAllDXF(name, loaded.BestResult, settings, {true, true, true});
     ExportAllGCode(name, loaded.BestResult, settings, TOptionSettings());
     std::vector<std::string> pictures;
-    if (ExportLayoutPictures(name, loaded.BestResult, TPictureStyle(), 200, pictures).empty()) {
+    if (ExportLayoutPictures(name, loaded.BestResult, settings, TPictureStyle(), 200, pictures)
+            .empty()) {
       ExportHtml(name + ".html", loaded, settings, pictures);
     }
     TOptionValues options;

@@ -1,4 +1,5 @@
-"""Opens exported DXF drawings with ezdxf and fails on any audit error."""
+"""Opens exported DXF drawings with ezdxf and fails on any audit error. With --texts, prints
+the texts of one drawing as a reader shows them, one a line in UTF-8."""
 
 import sys
 
@@ -16,11 +17,21 @@ def check(path):
     return not auditor.has_errors and entities > 0
 
 
-def main(paths):
-    if not paths:
-        print("usage: dxf_reader_check.py FILE.dxf ...")
+# The file's code page is decoded by readfile; "\U+XXXX" stands for a character outside it.
+def print_texts(path):
+    sys.stdout.reconfigure(encoding="utf-8")
+    for text in ezdxf.readfile(path).modelspace().query("TEXT"):
+        print(ezdxf.decode_dxf_unicode(text.dxf.text))
+    return 0
+
+
+def main(arguments):
+    if len(arguments) == 2 and arguments[0] == "--texts":
+        return print_texts(arguments[1])
+    if not arguments:
+        print("usage: dxf_reader_check.py FILE.dxf ... | --texts FILE.dxf")
         return 2
-    results = [check(path) for path in paths]
+    results = [check(path) for path in arguments]
     return 0 if all(results) else 1
 
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <locale>
 #include <stdexcept>
@@ -104,12 +105,13 @@ TReportSettings Settings(int32_t blade) {
 TEST(DXFOutTest, HeaderHoldsLimitsAndTheOneLayer) {
   TDXFOut out(3, TDXFPoint{0, 0}, TDXFPoint{2440, 1420});
   out.WriteHeader();
-  const Lines expected{"0",  "SECTION", "2",  "HEADER",  "9",  "$LIMMIN",    "10", "0.000",
-                       "20", "0.000",   "9",  "$LIMMAX", "10", "2440.000",   "20", "1420.000",
-                       "0",  "ENDSEC",  "0",  "SECTION", "2",  "TABLES",     "0",  "TABLE",
-                       "2",  "LAYER",   "70", "1",       "0",  "LAYER",      "2",  "0",
-                       "70", "64",      "62", "7",       "6",  "CONTINUOUS", "0",  "ENDTAB",
-                       "0",  "ENDSEC",  "0",  "SECTION", "2",  "ENTITIES"};
+  const Lines expected{"0",  "SECTION",      "2", "HEADER",    "9",  "$LIMMIN",  "10", "0.000",
+                       "20", "0.000",        "9", "$LIMMAX",   "10", "2440.000", "20", "1420.000",
+                       "9",  "$DWGCODEPAGE", "3", "ANSI_1252", "0",  "ENDSEC",   "0",  "SECTION",
+                       "2",  "TABLES",       "0", "TABLE",     "2",  "LAYER",    "70", "1",
+                       "0",  "LAYER",        "2", "0",         "70", "64",       "62", "7",
+                       "6",  "CONTINUOUS",   "0", "ENDTAB",    "0",  "ENDSEC",   "0",  "SECTION",
+                       "2",  "ENTITIES"};
   EXPECT_EQ(out.Lines, expected);
   EXPECT_EQ(out.Layer(), "0");
   out.WriteEnd();
@@ -127,12 +129,19 @@ TEST(DXFOutTest, NumbersAndTextsAreBounded) {
   out.AddText(std::string(300, 'a'), 1, 2, 0, 2, 0);
   EXPECT_EQ(out.Lines[3], std::string(32, 'L'));
   EXPECT_EQ(out.Lines[13], std::string(255, 'a'));
-  // A cut never splits a character in two.
-  out.AddText(std::string(254, 'a') + "\xC3\xA4", 0, 0, 0, 2, 0);
-  EXPECT_EQ(out.Lines[out.Lines.size() - 3], std::string(254, 'a'));
+  // A cut never splits a character in two, nor the escape of one.
+  out.AddText(std::string(250, 'a') + "\xCE\xA9", 0, 0, 0, 2, 0);
+  EXPECT_EQ(out.Lines[out.Lines.size() - 3], std::string(250, 'a'));
   // A line break in a label would end the value line early and shift every later pair.
   out.AddText("A\r\nB", 0, 0, 0, 2, 0);
   EXPECT_EQ(out.Lines[out.Lines.size() - 3], "A  B");
+}
+
+// The header declares Windows-1252; what that code page lacks is written as \U+XXXX.
+TEST(DXFOutTest, TextsAreWrittenInTheDeclaredCodePage) {
+  TDXFOut out(3, {}, {});
+  out.AddText("T\xC3\xBCr \xE2\x82\xAC \xCE\xA9 \xE9\x96\x80 \xF0\x9F\x98\x80", 0, 0, 0, 2, 0);
+  EXPECT_EQ(out.Lines[13], "T\xFCr \x80 \\U+03A9 \\U+9580 ?");
 }
 
 TEST(DXFOutTest, EllipseRunsAlongTheUpperThenTheLowerCurve) {
@@ -422,6 +431,33 @@ TEST(DXFExportTest, ExportedDrawingsPassARealReaderAudit) {
                               "/../output/dxf_reader_check.py\" \"" + folder.PathOf("audit_1.dxf") +
                               "\" \"" + folder.PathOf("audit_2.dxf") + "\"";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+// The texts of a drawing as the reader shows them, one a line.
+std::string ReadBackTexts(const std::string& python, const std::string& drawing) {
+  const std::string command = python + " \"" + VEXLIN_TEST_DATA_DIR +
+                              "/../output/dxf_reader_check.py\" --texts \"" + drawing + "\"";
+  std::string texts;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return texts;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) texts += buffer;
+  EXPECT_EQ(pclose(pipe), 0) << command;
+  return texts;
+}
+
+TEST(DXFExportTest, ARealReaderShowsNonAsciiLabelsAsTyped) {
+  const std::string python = PythonWithEzdxf();
+  if (python.empty()) GTEST_SKIP() << "python3 with ezdxf is not available";
+  const std::string label = "T\xC3\xBCr \xCE\xA9 \xE9\x96\x80";  // Tür, a Greek and a CJK letter
+  TSchemes result = OneSheet("S1", 3000);
+  result[0].Pieces.AddCopy(Piece(label.c_str(), 0, 0, 603000, 403000, kShapeRectangle));
+  TempFolder folder;
+  ASSERT_EQ(ExportAllDXF(folder.PathOf("labels"), result, Settings(3000),
+                         TDXFShowFlags{true, false, false}, FixedClock),
+            "");
+  const std::string texts = ReadBackTexts(python, folder.PathOf("labels_1.dxf"));
+  EXPECT_NE(("\n" + texts).find("\n" + label + "\n"), std::string::npos) << texts;
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ constexpr TCommandButton<TPrintCommands> kPrintButtons[] = {
     {"ButtonPrintCurrentPage", "Print Current Button",
      &TPrintCommands::ButtonPrintCurrentPageClick},
     {"ButtonPrintReport", "Print Report Button", &TPrintCommands::ButtonPrintReportClick},
+    {"ButtonExportPDF", "Export PDF Button", &TPrintCommands::ButtonExportPDFClick},
 };
 
 // Adds a button per entry to column, each with its caption key for the caption refresh.

@@ -145,8 +145,8 @@ void TResultCommands::ButtonSaveToHtmlClick() {
 // The pictures lie beside the page, so the page names them without a folder.
 std::string TResultCommands::WriteHtmlPage(const std::string& page) {
   std::vector<std::string> pictures;
-  const std::string error = ExportLayoutPictures(page, engine_.BestResult, context_.PictureStyle(),
-                                                 kPictureWidth, pictures);
+  const std::string error = ExportLayoutPictures(page, engine_.BestResult, tab_.ReportSettings(),
+                                                 context_.PictureStyle(), kPictureWidth, pictures);
   if (!error.empty()) return error;
   for (std::string& picture : pictures) {
     picture = std::filesystem::path(picture).filename().string();

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -25,8 +26,11 @@ constexpr const char* kParts = "[PART1]\nLABEL=Door\nLENGTH=600\nWIDTH=400\nROTA
 constexpr const char* kOptions = "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\nWIDTH_EDGE=10\n";
 
 constexpr const char* kEmpty = "Layout is empty, please optimize first.";
+constexpr const char* kNoPrinter =
+    "Nothing was printed: no printer is ready. Choose one with \"Print Setup...\" in the File "
+    "menu, or save the pages with \"Export PDF\".";
 constexpr const char* kPrintButtons[] = {"ButtonPrintAll", "ButtonPrintCurrentPage",
-                                         "ButtonPrintReport"};
+                                         "ButtonPrintReport", "ButtonExportPDF"};
 
 TSDIAppForm& OpenJob(TWindowFixture& fixture) {
   return OpenShownJob(fixture, kSheets, kParts, kOptions);
@@ -64,9 +68,10 @@ class PrintCommandsTest : public QObject {
   void TheButtonsTakeTheirCaptionsAndHints() {
     TWindowFixture fixture;
     TSDIAppForm& window = OpenJob(fixture);
-    const QStringList captions = {"Print All", "Print Current", "Print Report"};
-    const QStringList hints = {"Print All, include report and all layouts", "Print Current Layout",
-                               "Print Summary Report"};
+    const QStringList captions = {"Print All", "Print Current", "Print Report", "Export PDF"};
+    const QStringList hints = {
+        "Print All, include report and all layouts", "Print Current Layout", "Print Summary Report",
+        "Export the report and all layouts as a PDF file, no printer needed"};
     for (int i = 0; i < captions.size(); ++i) {
       const QPushButton& button = Child<QPushButton>(window.LayoutTab(), kPrintButtons[i]);
       QCOMPARE(button.text(), captions[i]);
@@ -93,6 +98,46 @@ class PrintCommandsTest : public QObject {
     ClickLayoutButton(window, "ButtonPrintAll");
     QVERIFY(fixture.Services.Messages.isEmpty());
     QCOMPARE(PageCount(pdf), 1 + 3);
+  }
+
+  // The pages "Print All" prints, into a file the user names, whatever the printer.
+  void ExportPdfWritesTheReportThenEveryLayoutWithoutAPrinter() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = RunJob(fixture);
+    fixture.Services.SaveAnswers.push_back(fixture.PathOf("pages.pdf"));
+    ClickLayoutButton(window, "ButtonExportPDF");
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QCOMPARE(fixture.Services.Dialogs.size(), 1);
+    QVERIFY(fixture.Services.Dialogs.front().Filter.contains("*.pdf"));
+    QCOMPARE(PageCount(fixture.PathOf("pages.pdf")), 1 + 3);
+
+    fixture.Services.SaveAnswers.push_back(fixture.PathOf("missing/pages.pdf"));
+    ClickLayoutButton(window, "ButtonExportPDF");
+    QCOMPARE(fixture.Services.Messages.size(), 1);
+    QVERIFY(fixture.Services.Messages.front().contains("missing/pages.pdf"));
+  }
+
+  // A printer that cannot start a document, as none when no printer is set up, is named as
+  // the reason, rather than nothing happening.
+  void APrintButtonWithoutAPrinterSaysWhy() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = RunJob(fixture);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+      ClickLayoutButton(window, "ButtonPrintReport");
+      QCOMPARE(fixture.Services.Messages, QStringList{kNoPrinter});
+      // A printer chosen afterwards still prints.
+      fixture.Services.Messages.clear();
+      const QString later = PrintToFile(fixture, "later.pdf");
+      ClickLayoutButton(window, "ButtonPrintReport");
+      QVERIFY(fixture.Services.Messages.isEmpty());
+      QCOMPARE(PageCount(later), 1);
+    }
+    PrintToFile(fixture, "missing/out.pdf");
+    for (const char* button : {"ButtonPrintAll", "ButtonPrintCurrentPage", "ButtonPrintReport"}) {
+      fixture.Services.Messages.clear();
+      ClickLayoutButton(window, button);
+      QCOMPARE(fixture.Services.Messages, QStringList{kNoPrinter});
+    }
   }
 
   void PrintCurrentAndPrintReportPrintOnePage() {
