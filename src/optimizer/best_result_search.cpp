@@ -174,7 +174,7 @@ TBestResultSearch::TBestResultSearch(TVexlin& engine)
 
 void TBestResultSearch::Run(TSchemes& best) {
   const int iterations = FastMode ? kFastIterations : kIterations;
-  for (int iteration = 0; iteration < iterations; ++iteration) {
+  for (int iteration = 0; iteration < iterations && !engine_.Seeds.StopRequested(); ++iteration) {
     usage_.Clear();
     refills_.clear();
     remaining_ = engine_.Parts;
@@ -213,7 +213,7 @@ bool TBestResultSearch::CutIteration() {
     if (remaining_.AllCountsZero()) return true;
     // Parts left over weigh more in later iterations.
     baseWeights_.AddCounts(remaining_);
-    if (sheetsLeft_.AllCountsZero()) return false;
+    if (sheetsLeft_.AllCountsZero() || engine_.Seeds.StopRequested()) return false;
     RefillPool();
     if (level_ > kLastRetryLevel && pool_.Layouts->Empty()) return false;
   }

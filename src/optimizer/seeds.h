@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -32,9 +33,16 @@ class TSeeds {
   std::deque<TPacket> PendingSeeds;
   // Steps the run's progress bar; may be empty.
   std::function<void()> ProgressStep;
+  // Set from another thread to end the run at the next check; may be null.
+  const std::atomic<bool>* StopRequest = nullptr;
 
   TSeeds();
   void Clear();
+  // The searches check this where they step the progress and in their long loops, and
+  // leave at once: what they leave behind is no result.
+  bool StopRequested() const {
+    return StopRequest != nullptr && StopRequest->load(std::memory_order_relaxed);
+  }
   void SetMaxLength(int32_t value) { MaxLength = value; }
   void SetMaxWidth(int32_t value) { MaxWidth = value; }
   void AddSeed(const TPacket& seed);
