@@ -193,6 +193,8 @@ constexpr TDefaultEntry kDefaults[] = {
      "Nothing was exported: the piece %s of layout %s cannot be drawn or cut, its profile is "
      "unknown.",
      ""},
+    {"Stop Optimize Button", kControl, "Stop", "Stop the optimize job, keep the result shown"},
+    {"MSG_PART_CANT_BE_ROTATED", kText, "This part can't be rotated: its Rotate is N.", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";
