@@ -167,6 +167,17 @@ class OptimizeCommandTest : public QObject {
     QVERIFY(Child<QPushButton>(window.LayoutTab(), "ButtonLoadLayout").isEnabled());
   }
 
+  // Closing the program mid-run ends the run with it, at once.
+  void ClosingTheWindowWhileARunWorksEndsTheRun() {
+    TWindowFixture fixture;
+    StartOptimizeInBackground(OpenLongJobAfterAResult(fixture));
+    QTest::qWait(100);
+    QElapsedTimer closing;
+    closing.start();
+    fixture.Open();
+    QVERIFY(closing.elapsed() < 5000);
+  }
+
   void EmptyListsAndEngineRefusalsAreReported() {
     TWindowFixture fixture;
     TSDIAppForm& window = fixture.Open();
