@@ -44,7 +44,7 @@ TSDIAppForm::TSDIAppForm(TUiServices& services, std::filesystem::path programFol
                          QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}} {
+      context_{services, std::move(programFolder), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}} {
   setObjectName("SDIAppForm");
   setWindowIcon(ProgramIcon());
   setWindowTitle(QString(kVersion) + " " + kEdition + " " + kProductName);
@@ -99,19 +99,34 @@ void TSDIAppForm::BuildTabs() {
                          static_cast<TColor>(settings.EdgeColor)};
   };
   context_.LockForManual = [this](bool on) { LockForManual(on); };
+  context_.LockForRun = [this](bool on) { LockForRun(on); };
   context_.ProfileTabShapes = [this]() -> const TTrapeziumList& { return profileShapes_; };
   connect(pages_, &QTabWidget::currentChanged, this, &TSDIAppForm::OnChangeWhenMoving);
   connect(configureTab_, &TConfigureTab::CaptionsChanged, this, &TSDIAppForm::RefreshCaption);
+}
+
+void TSDIAppForm::LockInputTabs(bool on) {
+  for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
+                                                      offcutsTab_, configureTab_}) {
+    tab->setEnabled(!on);
+  }
 }
 
 // Every other tab stays reachable to look at, but nothing outside the Layout tab acts
 // until the hand-made changes are confirmed or cancelled.
 void TSDIAppForm::LockForManual(bool on) {
   toolBar_->setEnabled(!on);
-  for (QWidget* tab : std::initializer_list<QWidget*>{sheetsTab_, partsTab_, profileTab_,
-                                                      offcutsTab_, configureTab_, reportTab_}) {
-    tab->setEnabled(!on);
-  }
+  LockInputTabs(on);
+  reportTab_->setEnabled(!on);
+}
+
+// The run works on copies of the lists, but the tabs' loads and the options change what
+// it reads; the result on show stays to be browsed, but not changed, saved or exported.
+void TSDIAppForm::LockForRun(bool on) {
+  startOptimize_->setEnabled(!on);
+  stopOptimize_->setEnabled(on);
+  LockInputTabs(on);
+  layoutTab_->LockForRun(on);
 }
 
 // The change of tab stands; the message says why the tab cannot be used.
@@ -131,6 +146,9 @@ void TSDIAppForm::BuildToolBar() {
   tools->addSeparator();
   startOptimize_ = tools->addAction("Start Optimize");
   startOptimize_->setObjectName("StartOptimize");
+  stopOptimize_ = tools->addAction(QIcon::fromTheme("process-stop"), "Stop");
+  stopOptimize_->setObjectName("StopOptimize");
+  stopOptimize_->setEnabled(false);
   tools->addSeparator();
   QAction* help =
       tools->addAction(QIcon::fromTheme("help-contents"), "Help", this, &TSDIAppForm::HelpClick);
@@ -145,6 +163,7 @@ void TSDIAppForm::BuildToolBar() {
       context_, {*sheetsTab_, *partsTab_, *profileTab_, *layoutTab_, *reportTab_}, profiles_,
       engine_, *progressBar_, *progressShown, this);
   connect(startOptimize_, &QAction::triggered, optimize, &TOptimizeCommand::StartOptimizeClick);
+  connect(stopOptimize_, &QAction::triggered, optimize, &TOptimizeCommand::StopOptimizeClick);
 }
 
 void TSDIAppForm::BuildMenus() {
@@ -211,6 +230,8 @@ void TSDIAppForm::RefreshCaption() {
     pages_->setTabToolTip(tab, HintText(kTabKeys[tab]));
   }
   startOptimize_->setToolTip(HintText("Start Optimize Button"));
+  stopOptimize_->setText(CaptionText("Stop Optimize Button"));
+  stopOptimize_->setToolTip(HintText("Stop Optimize Button"));
   sheetsTab_->RefreshCaptions();
   partsTab_->RefreshCaptions();
   profileTab_->RefreshCaptions();

@@ -63,7 +63,9 @@ class TSDIAppForm : public QMainWindow {
   void BuildTabs();
   void BuildToolBar();
   void BuildMenus();
+  void LockInputTabs(bool on);
   void LockForManual(bool on);
+  void LockForRun(bool on);
   void OnChangeWhenMoving(int page);
   void OpenHelpSection(const QString& section);
   void ReadDefaultFiles();
@@ -87,6 +89,7 @@ class TSDIAppForm : public QMainWindow {
   TReportTab* reportTab_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QAction* startOptimize_ = nullptr;
+  QAction* stopOptimize_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
 };

@@ -42,6 +42,9 @@ struct TTabContext {
   std::function<const TTrapeziumList&()> ProfileTabShapes;
   // Disables (on) or enables the window outside the Layout tab while parts are moved by hand.
   std::function<void(bool on)> LockForManual;
+  // Disables (on) or enables every command that would change the job or the result on show
+  // while a run works, and enables Stop for that time.
+  std::function<void(bool on)> LockForRun;
 };
 
 }  // namespace vexlin

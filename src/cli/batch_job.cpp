@@ -173,8 +173,8 @@ TBatchRun RunBatchJob(const TBatchOptions& options, TVexlin& engine,
   return run;
 }
 
-int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
+int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    bool errIsTerminal) {
   std::string error;
   const TBatchOptions options = ParseBatchArguments(arguments, error);
   if (!error.empty()) {
@@ -185,7 +185,7 @@ int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out
     out << BatchUsage();
     return kBatchDone;
   }
-  TTextProgressBar bar(err);
+  TTextProgressBar bar(err, errIsTerminal);
   std::function<void()> step;
   if (options.Progress) step = [&bar] { bar.Step(); };
   TVexlin engine;

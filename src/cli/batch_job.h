@@ -33,7 +33,8 @@ TBatchRun RunBatchJob(const TBatchOptions& options, TVexlin& engine,
                       const std::function<void()>& progressStep);
 
 // The whole command: arguments without the program name; returns the exit status.
-int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err);
+// errIsTerminal: whether err is shown on a terminal, the only place a progress bar is drawn.
+int RunBatchCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    bool errIsTerminal);
 
 }  // namespace vexlin

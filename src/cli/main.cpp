@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,5 +8,5 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return vexlin::RunBatchCommand(arguments, std::cout, std::cerr);
+  return vexlin::RunBatchCommand(arguments, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }

@@ -57,4 +57,14 @@ void ApplyOptionValues(const TOptionValues& values) {
   UnitText = values.Measure;
 }
 
+TOptionValues AppliedOptionValues() {
+  TOptionValues values;
+  values.BladeWidth = BladeWidth;
+  values.Guillotine = GuillotineMode;
+  values.FastOptimize = FastMode;
+  values.CostOptimize = CostMode;
+  values.Measure = UnitText;
+  return values;
+}
+
 }  // namespace vexlin

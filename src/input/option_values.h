@@ -64,5 +64,7 @@ std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
 
 // Hands blade width, the three flags and the unit to the engine's process-wide values.
 void ApplyOptionValues(const TOptionValues& values);
+// The process-wide values as the last ApplyOptionValues left them; the other fields are 0.
+TOptionValues AppliedOptionValues();
 
 }  // namespace vexlin

@@ -16,6 +16,8 @@ class TRandomGenerator {
     return static_cast<uint32_t>((static_cast<uint64_t>(state_) * n) >> 32);
   }
   uint32_t State() const { return state_; }
+  // Goes back to a state read with State(), as if the draws since had never been made.
+  void Restore(uint32_t state) { state_ = state; }
   void Reset() { state_ = 0; }
 
  private:

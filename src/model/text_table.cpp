@@ -199,6 +199,8 @@ constexpr TDefaultEntry kDefaults[] = {
      "Nothing was printed: no printer is ready. Choose one with \"Print Setup...\" in the File "
      "menu, or save the pages with \"Export PDF\".",
      ""},
+    {"Stop Optimize Button", kControl, "Stop", "Stop the optimize job, keep the result shown"},
+    {"MSG_PART_CANT_BE_ROTATED", kText, "This part can't be rotated: its Rotate is N.", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

@@ -194,7 +194,7 @@ TBestResultSearch::TBestResultSearch(TVexlin& engine)
 void TBestResultSearch::Run(TSchemes& best) {
   const int iterations = FastMode ? kFastIterations : kIterations;
   const int64_t workAtStart = engine_.Seeds.FillWork;
-  for (int iteration = 0; iteration < iterations; ++iteration) {
+  for (int iteration = 0; iteration < iterations && !engine_.Seeds.StopRequested(); ++iteration) {
     if (!best.Empty() && engine_.Seeds.FillWork - workAtStart > kWorkBound) return;
     usage_.Clear();
     refills_.clear();
@@ -234,7 +234,7 @@ bool TBestResultSearch::CutIteration() {
     if (remaining_.AllCountsZero()) return true;
     // Parts left over weigh more in later iterations.
     baseWeights_.AddCounts(remaining_);
-    if (sheetsLeft_.AllCountsZero()) return false;
+    if (sheetsLeft_.AllCountsZero() || engine_.Seeds.StopRequested()) return false;
     RefillPool();
     if (level_ > kLastRetryLevel && pool_.Layouts->Empty()) return false;
   }

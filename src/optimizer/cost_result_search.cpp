@@ -118,7 +118,7 @@ void TCostSearch::Run() {
     for (int step = 0; step <= steps; ++step) {
       SetWeights(scheme, step);
       for (int trial = 0; trial < kTrialsPerStep; ++trial) {
-        if (!RunTrial() || TrialEndsSearch()) return;
+        if (!RunTrial() || engine_.Seeds.StopRequested() || TrialEndsSearch()) return;
         LearnWeights();
       }
     }

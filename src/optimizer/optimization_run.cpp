@@ -1,7 +1,10 @@
 #include "optimizer/optimization_run.h"
 
+#include <utility>
+
 #include "input/option_values.h"
 #include "model/panels.h"
+#include "model/random.h"
 #include "model/rounding.h"
 #include "optimizer/search_counters.h"
 #include "optimizer/vexlin.h"
@@ -31,19 +34,52 @@ std::string AddInputs(TVexlin& engine, const TPanels& sheets, const TPanels& par
   return {};
 }
 
-std::string RunPhases(TVexlin& engine, const TOptionValues& options,
-                      const std::function<void()>& step) {
+// Each phase ends early on a stop request; what it leaves is no result.
+bool Stopped(const TRunControl& control) {
+  return control.StopRequest != nullptr && control.StopRequest->load(std::memory_order_relaxed);
+}
+
+TRunOutcome Refused(std::string error) {
+  return {error.empty() ? TRunEnd::Finished : TRunEnd::Refused, std::move(error)};
+}
+
+TRunOutcome RunPhases(TVexlin& engine, const TOptionValues& options, const TRunControl& control) {
+  const auto step = [&control] {
+    if (control.ProgressStep) control.ProgressStep();
+  };
   step();
-  if (std::string error = engine.CheckPartCount(); !error.empty()) return error;
+  if (std::string error = engine.CheckPartCount(); !error.empty()) return Refused(error);
   step();
   engine.AddBladeWidth();
   step();
-  if (std::string error = engine.CheckPartSizes(); !error.empty()) return error;
-  if (std::string error = engine.GenAllSeeds(); !error.empty()) return error;
+  if (std::string error = engine.CheckPartSizes(); !error.empty()) return Refused(error);
+  if (std::string error = engine.GenAllSeeds(); !error.empty()) return Refused(error);
+  if (Stopped(control)) return {TRunEnd::Stopped, {}};
   step();
   engine.GenAllSchemes();
+  if (Stopped(control)) return {TRunEnd::Stopped, {}};
   step();
-  return options.CostOptimize ? engine.GenBestCostResult() : engine.GenBestResult();
+  std::string error = options.CostOptimize ? engine.GenBestCostResult() : engine.GenBestResult();
+  if (Stopped(control)) return {TRunEnd::Stopped, {}};
+  return Refused(std::move(error));
+}
+
+TRunOutcome RunInputsAndPhases(TVexlin& engine, const TPanels& sheets, const TPanels& parts,
+                               const TPanels& profiles, const TOptionValues& options,
+                               const TRunControl& control) {
+  engine.Clear();
+  SchemeCallCount = 0;
+  engine.Seeds.ProgressStep = control.ProgressStep;
+  engine.Seeds.StopRequest = control.StopRequest;
+  if (std::string error = AddInputs(engine, sheets, parts, profiles, options); !error.empty()) {
+    return Refused(std::move(error));
+  }
+  TRunOutcome outcome = RunPhases(engine, options, control);
+  if (outcome.End != TRunEnd::Finished) return outcome;
+  for (TPacket& layout : engine.BestResult.Items) {
+    GenerateOffcutParts(layout, options.BladeWidth, options.Guillotine);
+  }
+  return outcome;
 }
 
 }  // namespace
@@ -51,17 +87,25 @@ std::string RunPhases(TVexlin& engine, const TOptionValues& options,
 std::string RunOptimization(TVexlin& engine, const TPanels& sheets, const TPanels& parts,
                             const TPanels& profiles, const TOptionValues& options,
                             const std::function<void()>& progressStep) {
-  const std::function<void()> step = progressStep ? progressStep : [] {};
-  engine.Clear();
-  SchemeCallCount = 0;
-  engine.Seeds.ProgressStep = progressStep;
-  std::string error = AddInputs(engine, sheets, parts, profiles, options);
-  if (error.empty()) error = RunPhases(engine, options, step);
-  if (!error.empty()) return error;
-  for (TPacket& layout : engine.BestResult.Items) {
-    GenerateOffcutParts(layout, options.BladeWidth, options.Guillotine);
+  return RunStoppableOptimization(engine, sheets, parts, profiles, options, {progressStep, nullptr})
+      .Error;
+}
+
+TRunOutcome RunStoppableOptimization(TVexlin& engine, const TPanels& sheets, const TPanels& parts,
+                                     const TPanels& profiles, const TOptionValues& options,
+                                     const TRunControl& control) {
+  const uint32_t randomState = ProcessRandom().State();
+  const int32_t seedCounter = SeedCounter;
+  TRunOutcome outcome = RunInputsAndPhases(engine, sheets, parts, profiles, options, control);
+  // The engine keeps nothing of the caller's once the run is over.
+  engine.Seeds.ProgressStep = nullptr;
+  engine.Seeds.StopRequest = nullptr;
+  if (outcome.End == TRunEnd::Stopped) {
+    engine.Clear();
+    ProcessRandom().Restore(randomState);
+    SeedCounter = seedCounter;
   }
-  return {};
+  return outcome;
 }
 
 }  // namespace vexlin

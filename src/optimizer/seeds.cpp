@@ -216,6 +216,7 @@ void TSeeds::AddAllPending() {
 
 void TSeeds::JoinPending(double factor) {
   while (!PendingSeeds.empty() || !pendingJoins_.empty()) {
+    if (StopRequested()) return;
     if (SeedList.size() >= 1024 || SeedCounter > 4095) {
       AddBaseSeedsLeft();
       return;

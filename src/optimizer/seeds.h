@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -35,9 +36,16 @@ class TSeeds {
   // The work of all sheet fillings so far: pieces stamped and searches for a seed to add.
   // It grows with the job's size, not with the machine, so it can bound a search.
   int64_t FillWork = 0;
+  // Set from another thread to end the run at the next check; may be null.
+  const std::atomic<bool>* StopRequest = nullptr;
 
   TSeeds();
   void Clear();
+  // The searches check this where they step the progress and in their long loops, and
+  // leave at once: what they leave behind is no result.
+  bool StopRequested() const {
+    return StopRequest != nullptr && StopRequest->load(std::memory_order_relaxed);
+  }
   void SetMaxLength(int32_t value) { MaxLength = value; }
   void SetMaxWidth(int32_t value) { MaxWidth = value; }
   void AddSeed(const TPacket& seed);

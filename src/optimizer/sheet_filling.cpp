@@ -26,6 +26,7 @@ bool TakenByChance(bool randomSwitch) {
 void TSeeds::GenSchemesForSheet(const TPanels& available, const TPacket& sheet, int32_t level,
                                 int corner, bool random, TSchemes& target) {
   if (ProgressStep) ProgressStep();
+  if (StopRequested()) return;
   ++SchemeCallCount;
   if (target.Size() >= (FastMode ? 513u : 1025u)) return;
   // Seeds hold no negative counts, so a negative available count leaves no seed within it.
@@ -37,7 +38,7 @@ void TSeeds::GenSchemesForSheet(const TPanels& available, const TPacket& sheet, 
   PrepareFilling(call);
   target.BeginOffers();
   int refills = 0;
-  for (size_t n = 1; n < SeedList.size(); ++n) {
+  for (size_t n = 1; n < SeedList.size() && !StopRequested(); ++n) {
     const TSeedShape& shape = shapes_[n];
     if (shape.Length > sheet.Length || shape.Width > sheet.Width) continue;
     if (!SeedCountsWithin(n, available_)) continue;

@@ -114,6 +114,18 @@ int32_t PickPart(const TPacket& layout, int32_t x, int32_t y, double scale, TMan
   return -1;
 }
 
+bool MayTurn(const TPacket& layout, const TManualDrag& drag) {
+  if (drag.PieceIndex < 0 || static_cast<size_t>(drag.PieceIndex) >= layout.Pieces.Size()) {
+    return false;
+  }
+  const T2DStock& part = layout.Pieces[static_cast<size_t>(drag.PieceIndex)];
+  // A loaded result may carry the flag on its part type only.
+  const bool typeRotatable = part.Index < 0 ||
+                             static_cast<size_t>(part.Index) >= layout.TypeCounts.Size() ||
+                             layout.TypeCounts[static_cast<size_t>(part.Index)].Rotatable;
+  return part.Rotatable && typeRotatable;
+}
+
 TRect DragRectAt(const TManualDrag& drag, int32_t x, int32_t y) {
   const int32_t w = drag.PieceRect.Length();
   const int32_t h = drag.PieceRect.Width();
@@ -137,9 +149,10 @@ std::string HoverDescription(const TPacket& layout, int32_t x, int32_t y, double
 bool AutoFillInRect(TPacket& layout, const TManualDrag& drag, const TRect& dropPixels,
                     double unitPerPixel, int32_t bladeWidth) {
   if (!CanDrop(layout, drag, unitPerPixel)) return false;
+  const bool turned = drag.Turned && MayTurn(layout, drag);
   const T2DStock picked = TakeOutPicked(layout, static_cast<size_t>(drag.PieceIndex));
   T2DStock part = picked;
-  if (drag.Turned) part.Turn();
+  if (turned) part.Turn();
   TNearestPlace place(static_cast<double>(layout.Length) * layout.Length +
                       static_cast<double>(layout.Width) * layout.Width);
   layout.RebuildFreeSpace();

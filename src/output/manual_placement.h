@@ -29,6 +29,10 @@ TRect PieceRectPixels(const T2DStock& piece, double scale);
 // none. Fills drag for that part, unturned.
 int32_t PickPart(const TPacket& layout, int32_t x, int32_t y, double scale, TManualDrag& drag);
 
+// Whether the dragged part may be turned: a part whose Rotate is N never is, by hand no
+// more than by the optimizer.
+bool MayTurn(const TPacket& layout, const TManualDrag& drag);
+
 // Where the dragged outline is drawn with the pointer at (x, y); a turned part swaps sides
 // and the grab offsets with them, so the pointer keeps its hold of the same corner.
 TRect DragRectAt(const TManualDrag& drag, int32_t x, int32_t y);
@@ -40,7 +44,8 @@ std::string HoverDescription(const TPacket& layout, int32_t x, int32_t y, double
 
 // Drops the dragged part at the corner of a free rectangle nearest to the drop rectangle
 // (pixels); the layout's offcut pieces are dropped as well, to be made anew. When no free
-// rectangle holds the part it goes back to its old place as picked. True when it moved.
+// rectangle holds the part it goes back to its old place as picked. A turn the part may
+// not take is left out. True when it moved.
 // Nothing changes when the picked piece is no longer a counted part of the layout or the
 // view has no scale.
 bool AutoFillInRect(TPacket& layout, const TManualDrag& drag, const TRect& dropPixels,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -374,11 +375,24 @@ TEST_F(BatchCli, ADamagedResultFileIsRefused) {
   }
 }
 
-TEST_F(BatchCli, ProgressBarIsDrawnOnStandardError) {
+// One bar on one line, rewritten in place, whose fill never goes back however many steps
+// the run makes; nothing at all when standard error goes to a file.
+TEST_F(BatchCli, ProgressBarMovesForwardOnATerminalOnly) {
   WriteJob();
-  const TBatchProcess run = RunBatchProgram({"--progress", Folder()});
-  ASSERT_EQ(run.ExitCode, 0);
-  EXPECT_NE(run.Err.find("100%"), std::string::npos);
+  EXPECT_EQ(RunBatchProgram({"--progress", Folder()}).Err, "");
+  // More steps than the window's bar has units.
+  const TBatchProcess shown = RunBatchProgramOnTerminal(
+      {"--progress", "--fast", std::string(VEXLIN_TEST_DATA_DIR) + "/../../examples"});
+  ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+  std::vector<int> percents;
+  for (size_t at = shown.Err.find('\r'); at != std::string::npos;
+       at = shown.Err.find('\r', at + 1)) {
+    percents.push_back(std::stoi(shown.Err.substr(shown.Err.find("] ", at) + 2)));
+  }
+  ASSERT_GT(percents.size(), 5u) << shown.Err;
+  EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << shown.Err;
+  EXPECT_EQ(percents.back(), 100);
+  EXPECT_EQ(std::count(shown.Err.begin(), shown.Err.end(), '\n'), 1) << shown.Err;
 }
 
 }  // namespace

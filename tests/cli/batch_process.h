@@ -14,6 +14,9 @@ struct TBatchProcess {
 
 // Runs the built vexlin-batch program with the arguments, as a script would.
 TBatchProcess RunBatchProgram(const std::vector<std::string>& arguments);
+// The same with standard error on a terminal, as a user at a console sees it; standard
+// output is dropped.
+TBatchProcess RunBatchProgramOnTerminal(const std::vector<std::string>& arguments);
 
 std::string ReadWholeFile(const std::string& path);
 

@@ -11,7 +11,7 @@ namespace {
 TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   const TTextTable table;
   const std::vector<std::string>& keys = table.Keys();
-  ASSERT_EQ(keys.size(), 153u);
+  ASSERT_EQ(keys.size(), 155u);
   std::vector<size_t> separators;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (table.Kind(keys[i]) == TCaptionKind::None) separators.push_back(i);
@@ -32,6 +32,9 @@ TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   // The program's own messages follow those of the editor.
   EXPECT_EQ(keys[135], "MSG_RESULT_FILE_DAMAGED");
   EXPECT_EQ(keys[150], "MSG_PIECE_CANT_BE_EXPORTED");
+  EXPECT_EQ(keys[151], "Export PDF Button");
+  EXPECT_EQ(keys[153], "Stop Optimize Button");
+  EXPECT_EQ(keys[154], "MSG_PART_CANT_BE_ROTATED");
 }
 
 TEST(TextTableDefaults, FilledTextsQuoteTheirNamesInOrder) {
@@ -51,8 +54,8 @@ TEST(TextTableKeys, KindsGiveTheCaptionFileEntries) {
     if (kind == TCaptionKind::Text || kind == TCaptionKind::Control) ++captions;
     if (kind == TCaptionKind::Control || kind == TCaptionKind::HintOnly) ++hints;
   }
-  EXPECT_EQ(captions, 145u);
-  EXPECT_EQ(hints, 62u);
+  EXPECT_EQ(captions, 147u);
+  EXPECT_EQ(hints, 63u);
   EXPECT_EQ(table.Kind("Part Label Caption"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("MSG_LAYOUT_IS_EMPTY"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("Layout Sheet Label Caption"), TCaptionKind::Control);
@@ -100,7 +103,7 @@ TEST(TextTableLookup, UnknownKeysAndSeparatorsAddressNothing) {
   }
   // Keys match exactly, as in a caption file.
   EXPECT_FALSE(table.HasKey("tab parts"));
-  EXPECT_EQ(table.Keys().size(), 153u);
+  EXPECT_EQ(table.Keys().size(), 155u);
 }
 
 TEST(TextTableLookup, EachKindTakesOnlyItsOwnTexts) {

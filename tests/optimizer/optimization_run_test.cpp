@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <string>
+#include <vector>
+
 #include "input/option_values.h"
 #include "model/random.h"
 #include "model/run_options.h"
@@ -93,6 +97,42 @@ TEST_F(OptimizationRun, CutsAPartOfTenThousandPiecesBesideALargeOne) {
   ASSERT_EQ(engine_.BestResult.Size(), 1u);
   EXPECT_EQ(engine_.BestResult[0].TypeCounts[0].Count, 2);
   EXPECT_EQ(engine_.BestResult[0].TypeCounts[1].Count, 10000);
+}
+
+std::vector<std::string> Layouts(const TSchemes& result) {
+  std::vector<std::string> layouts;
+  for (const TPacket& layout : result.Items) {
+    layouts.push_back(std::to_string(layout.Count) + "x " + layout.Signature());
+  }
+  return layouts;
+}
+
+// A stop seen anywhere in the run ends it without a result, and leaves the random sequence
+// and the seed counter as it found them: the next run is the one it would have been.
+TEST_F(OptimizationRun, AStoppedRunLeavesNoResultAndNoTrace) {
+  parts_.AddCopy(T2DStock().SetLabel("Q").SetLength(450000).SetWidth(330000).SetCount(7));
+  SeedCounter = 0;
+  int total = 0;
+  ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, [&total] { ++total; }),
+            "");
+  const std::vector<std::string> finished = Layouts(engine_.BestResult);
+  ASSERT_GT(total, 10);
+  for (const int stopAt : {1, total / 2, total}) {
+    ResetRandomForTests();
+    SeedCounter = 0;
+    std::atomic<bool> stop{false};
+    int steps = 0;
+    const TRunControl control{[&] { stop = stop || ++steps == stopAt; }, &stop};
+    const TRunOutcome outcome =
+        RunStoppableOptimization(engine_, sheets_, parts_, TPanels(), options_, control);
+    EXPECT_EQ(outcome.End, TRunEnd::Stopped) << stopAt;
+    EXPECT_EQ(outcome.Error, "");
+    EXPECT_TRUE(engine_.BestResult.Empty());
+    EXPECT_EQ(ProcessRandom().State(), 0u);
+    EXPECT_EQ(SeedCounter, 0);
+    ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}), "");
+    EXPECT_EQ(Layouts(engine_.BestResult), finished) << stopAt;
+  }
 }
 
 TEST_F(OptimizationRun, RefusesSizesAndCountsBeyondTheLimitsWithTheFieldsMessage) {

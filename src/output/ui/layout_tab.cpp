@@ -249,6 +249,11 @@ void TLayoutTab::ShowManualMode(bool on) {
   if (context_.LockForManual) context_.LockForManual(on);
 }
 
+void TLayoutTab::LockForRun(bool on) {
+  manualButton_->setEnabled(!on);
+  for (const auto& entry : resultButtons_) entry.first->setEnabled(!on);
+}
+
 size_t TLayoutTab::LayoutCount() const {
   return engine_ != nullptr ? engine_->BestResult.Size() : 0;
 }
@@ -266,15 +271,17 @@ void TLayoutTab::ResetLayoutBrowsing() {
   layoutList_->setCurrentIndex(currentLayoutIndex_);
 }
 
+// Every fact of the layout goes with it, so none of a replaced result lingers.
 void TLayoutTab::HideLayout() {
   view_->HideSheet();
-  for (QLabel* value :
-       {sheetLength_, sheetWidth_, sheetLabel_, sheetNumber_, utilizationValue_, wasteArea_}) {
-    value->clear();
-  }
+  ShowFacts(TLayoutFacts{});
+  partsInLayoutGrid_->setRowCount(1);
   const QSignalBlocker scrollQuiet(schemes_);
+  const QSignalBlocker listQuiet(layoutList_);
   schemes_->setRange(0, 0);
   schemes_->setValue(0);
+  schemes_->setToolTip({});
+  layoutList_->clear();
 }
 
 void TLayoutTab::ScrollBarSchemesChange() {

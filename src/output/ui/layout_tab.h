@@ -50,7 +50,7 @@ class TLayoutTab : public QWidget {
   // After a successful run: browsing starts again at the first layout, on this tab. The
   // engine's result is what the tab shows until the next run.
   void ShowResult(TVexlin& engine, const TOptionValues& values);
-  // At the start of a run, so nothing of the last result stays on show.
+  // Before the result is replaced: nothing of it stays on show.
   void HideLayout();
   void ShowScheme();
   // The layout shown, -1 before the first result.
@@ -63,6 +63,8 @@ class TLayoutTab : public QWidget {
   bool ManualModeOn() const;
   // Swaps the Manual button for Confirm and Cancel, and locks everything else, or back.
   void ShowManualMode(bool on);
+  // While a run works the result on show may be browsed, but not changed or written out.
+  void LockForRun(bool on);
 
  private:
   QGroupBox* BuildInfoGroup();

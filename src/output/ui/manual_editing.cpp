@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "model/ui/caption_texts.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/layout_view.h"
 
@@ -64,6 +65,10 @@ void TManualEditing::PartMouseDown(Qt::MouseButton button, QPoint at) {
   if (!modeOn_ || layout == nullptr) return;
   if (button == Qt::RightButton) {
     if (!dragging_) return;
+    if (!MayTurn(*layout, drag_)) {
+      view_.SetHint(ToStdString(MessageText("MSG_PART_CANT_BE_ROTATED")));
+      return;
+    }
     drag_.Turned = !drag_.Turned;
     ShowDragAt(at);
   } else if (!dragging_) {

@@ -1,9 +1,19 @@
 #include <QAction>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QtTest>
 
+#include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/string_grid.h"
+#include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
 #include "support/window_driving.h"
@@ -17,6 +27,52 @@ constexpr const char* kSheets = "[SHEET1]\nLABEL=Board\nLENGTH=2440\nWIDTH=1220\
 constexpr const char* kParts =
     "[PART1]\nLABEL=Door\nLENGTH=700\nWIDTH=400\nQTY=6\n"
     "[PART2]\nLABEL=Shelf\nLENGTH=560\nWIDTH=300\nROTATE=n\nQTY=4\n";
+
+constexpr const char* kOptions =
+    "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\nFAST_OPTIMIZE=F\nCOST_OPTIMIZE=F\n";
+constexpr const char* kManySheets = "[SHEET1]\nLABEL=Stock\nLENGTH=2440\nWIDTH=1220\nQTY=100\n";
+
+// Many part types in normal mode: a run of several seconds at the least.
+QByteArray ManyParts() {
+  QByteArray parts;
+  for (int i = 1; i <= 150; ++i) {
+    parts += QString("[PART%1]\nLABEL=P%1\nLENGTH=%2\nWIDTH=%3\nQTY=%4\n")
+                 .arg(i)
+                 .arg(100 + i * 37 % 500)
+                 .arg(80 + i * 53 % 300)
+                 .arg(2 + i % 4)
+                 .toUtf8();
+  }
+  return parts;
+}
+
+// A shown window with the small job's result on show, its lists then replaced by the long job's.
+TSDIAppForm& OpenLongJobAfterAResult(TWindowFixture& fixture) {
+  TSDIAppForm& window = OpenShownJob(fixture, kSheets, kParts, kOptions);
+  StartOptimize(window);
+  window.SheetsTab().ReadFile(fixture.Write("many.sht", kManySheets));
+  window.PartsTab().ReadFile(fixture.Write("many.prt", ManyParts()));
+  return window;
+}
+
+QAction& Action(TSDIAppForm& window, const char* name) {
+  return *window.findChild<QAction*>(name);
+}
+
+QWidget& ToolButton(TSDIAppForm& window, const char* action) {
+  return *window.findChild<QToolBar*>("ToolBar")->widgetForAction(&Action(window, action));
+}
+
+// What the window shows of a result.
+QStringList ShownResult(TSDIAppForm& window) {
+  QStringList shown = window.ReportTab().Lines();
+  for (const TPacket& layout : window.Engine().BestResult.Items) {
+    shown << QString::fromStdString(layout.Signature());
+  }
+  shown << Child<QLabel>(window.LayoutTab(), "LabelSheetLabel").text()
+        << Child<QLabel>(window.LayoutTab(), "LabelCost").text();
+  return shown;
+}
 
 }  // namespace
 
@@ -54,6 +110,72 @@ class OptimizeCommandTest : public QObject {
     QCOMPARE(window.PartsTab().Grid().Row(), 3);
     QCOMPARE(window.PartsTab().Grid().currentColumn(), 0);
     QCOMPARE(window.ReportTab().Lines(), report);
+  }
+
+  // The window stays live: the bar moves, and "Start Optimize" cannot start a second run,
+  // neither at once nor replayed once the first has ended.
+  void TheBarMovesWhileARunWorksAndASecondStartIsRefused() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenLongJobAfterAResult(fixture);
+    StartOptimizeInBackground(window);
+    QProgressBar& bar = window.ProgressBar();
+    QSet<int> positions;
+    QDeadlineTimer deadline(std::chrono::minutes(1));
+    while (RunInProgress(window) && positions.size() < 5 && !deadline.hasExpired()) {
+      QTest::qWait(10);
+      positions.insert(bar.value());
+    }
+    QVERIFY(positions.size() >= 5);
+    QVERIFY(RunInProgress(window));
+    QVERIFY(bar.isVisible());
+    QVERIFY(!ToolButton(window, "StartOptimize").isEnabled());
+    QTest::mouseClick(&ToolButton(window, "StartOptimize"), Qt::LeftButton);
+    Action(window, "StartOptimize").trigger();
+    Action(window, "StopOptimize").trigger();
+    WaitForRunEnd(window);
+    QTest::qWait(200);
+    QVERIFY(!RunInProgress(window));
+    QVERIFY(!bar.isVisible());
+    QVERIFY(fixture.Services.Messages.isEmpty());
+  }
+
+  // Stop ends the run soon, keeps the result shown before it, and gives the window back.
+  void StopKeepsTheShownResultAndFreesTheWindow() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenLongJobAfterAResult(fixture);
+    const QStringList before = ShownResult(window);
+    StartOptimizeInBackground(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window.ProgressBar().value() > 3, 60000);
+    QVERIFY(!window.SheetsTab().isEnabled());
+    QVERIFY(!window.ConfigureTab().isEnabled());
+    for (const char* command : {"ButtonManual", "ButtonLoadLayout", "ButtonLayoutAgain"}) {
+      QVERIFY(!Child<QPushButton>(window.LayoutTab(), command).isEnabled());
+    }
+    QVERIFY(Child<QScrollBar>(window.LayoutTab(), "ScrollBarSchemes").isEnabled());
+    QElapsedTimer stopping;
+    stopping.start();
+    QTest::mouseClick(&ToolButton(window, "StopOptimize"), Qt::LeftButton);
+    WaitForRunEnd(window);
+    QVERIFY(stopping.elapsed() < 5000);
+    QCOMPARE(ShownResult(window), before);
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QVERIFY(ToolButton(window, "StartOptimize").isEnabled());
+    QVERIFY(!ToolButton(window, "StopOptimize").isEnabled());
+    QVERIFY(window.SheetsTab().isEnabled());
+    QVERIFY(window.ConfigureTab().isEnabled());
+    QVERIFY(Child<QPushButton>(window.LayoutTab(), "ButtonManual").isEnabled());
+    QVERIFY(Child<QPushButton>(window.LayoutTab(), "ButtonLoadLayout").isEnabled());
+  }
+
+  // Closing the program mid-run ends the run with it, at once.
+  void ClosingTheWindowWhileARunWorksEndsTheRun() {
+    TWindowFixture fixture;
+    StartOptimizeInBackground(OpenLongJobAfterAResult(fixture));
+    QTest::qWait(100);
+    QElapsedTimer closing;
+    closing.start();
+    fixture.Open();
+    QVERIFY(closing.elapsed() < 5000);
   }
 
   void EmptyListsAndEngineRefusalsAreReported() {

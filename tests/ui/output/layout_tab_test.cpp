@@ -159,22 +159,45 @@ class LayoutTabTest : public QObject {
     QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
   }
 
-  // The engine refuses the job after the layout was hidden: nothing of the last result
-  // stays on show, and browsing shows nothing without complaint.
-  void ARefusedRunLeavesTheViewHidden() {
+  // Everything the Layout tab tells of the result on show, to see that it stays whole.
+  static QStringList Facts(TSDIAppForm& window) {
+    QStringList facts;
+    for (const char* label :
+         {"LabelSheetLabel", "LabelSheetNumber", "LabelSheetLength", "LabelSheetWidth", "LabelCost",
+          "LabelArea", "LabelWasteArea", "LabelUtilization"}) {
+      facts << Text(window, label);
+    }
+    for (int i = 0; i < LayoutList(window).count(); ++i) facts << LayoutList(window).itemText(i);
+    const auto& grid = Child<TStringGrid>(window.LayoutTab(), "StringGridPartsInLayout");
+    for (int row = 1; row < grid.rowCount(); ++row) facts << grid.Cell(0, row) + grid.Cell(1, row);
+    facts << QString::number(Scroll(window).maximum()) << Scroll(window).toolTip();
+    return facts;
+  }
+
+  // The engine refuses the job: the result on show stays whole, with its drawing, report
+  // and every fact; before any result, a refusal leaves nothing half shown either.
+  void ARefusedRunKeepsTheShownResultWhole() {
     TWindowFixture fixture;
     TSDIAppForm& window = OpenJob(fixture);
-    StartOptimize(window);
     window.PartsTab().Grid().SetCell(1, 1, "5000");
     StartOptimize(window);
     QCOMPARE(fixture.Services.Messages.size(), 1);
     QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
-    QVERIFY(Text(window, "LabelSheetLength").isEmpty());
-    QVERIFY(Text(window, "LabelUtilization").isEmpty());
-    QCOMPARE(Scroll(window).maximum(), 0);
+    QCOMPARE(Facts(window), QStringList({"_", "_", "_", "_", "_", "_", "_", "_", "0", ""}));
+    window.PartsTab().Grid().SetCell(1, 1, "600");
+    StartOptimize(window);
+    Scroll(window).setValue(1);
+    const QStringList shown = Facts(window);
+    const QStringList report = window.ReportTab().Lines();
+    window.PartsTab().Grid().SetCell(1, 1, "5000");
+    StartOptimize(window);
+    QCOMPARE(fixture.Services.Messages.size(), 2);
+    QCOMPARE(Facts(window), shown);
+    QCOMPARE(window.ReportTab().Lines(), report);
+    QVERIFY(Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
     QTest::mouseClick(&Child<QCheckBox>(window.LayoutTab(), "ShowLabel"), Qt::LeftButton);
-    QCOMPARE(fixture.Services.Messages.size(), 1);
-    QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
+    QCOMPARE(fixture.Services.Messages.size(), 2);
+    QCOMPARE(Facts(window), shown);
   }
 };
 

@@ -24,6 +24,7 @@ namespace {
 // Two doors on one sheet, with room below them for one more.
 constexpr const char* kSheets = "[SHEET1]\nLABEL=Board\nLENGTH=1000\nWIDTH=700\nQTY=1\n";
 constexpr const char* kParts = "[PART1]\nLABEL=Door\nLENGTH=400\nWIDTH=300\nROTATE=n\nQTY=2\n";
+constexpr const char* kTurnableParts = "[PART1]\nLABEL=Door\nLENGTH=400\nWIDTH=300\nQTY=2\n";
 constexpr const char* kOptions = "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\n";
 
 const QColor kPartColour(0, 255, 255);  // the default part outline colour option
@@ -98,8 +99,8 @@ bool Shown(TSDIAppForm& window, const char* button) {
   return Child<QPushButton>(window.LayoutTab(), button).isVisible();
 }
 
-TSDIAppForm& RunJob(TWindowFixture& fixture) {
-  return RunShownJob(fixture, kSheets, kParts, kOptions, 1);
+TSDIAppForm& RunJob(TWindowFixture& fixture, const char* parts = kParts) {
+  return RunShownJob(fixture, kSheets, parts, kOptions, 1);
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ class ManualEditingTest : public QObject {
 
   void ARightClickWhileDraggingTurnsThePartAndASecondTurnsItBack() {
     TWindowFixture fixture;
-    TSDIAppForm& window = RunJob(fixture);
+    TSDIAppForm& window = RunJob(fixture, kTurnableParts);
     const T2DStock door = Shown(window).Pieces[0];
     ClickLayoutButton(window, "ButtonManual");
     const TPoint turnedCorner = MoveFirstDoorToTheCorner(window, 1);
@@ -183,6 +184,31 @@ class ManualEditingTest : public QObject {
     QVERIFY(unturned.Origin == corner);
     QCOMPARE(unturned.Length, door.Length);
     QCOMPARE(unturned.Orientation, door.Orientation);
+  }
+
+  // The optimizer never turns a part whose Rotate is N, and neither does the hand.
+  void APartThatMayNotTurnIsNotTurnedAndTheHintSaysWhy() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = RunJob(fixture);
+    const T2DStock door = Shown(window).Pieces[0];
+    ClickLayoutButton(window, "ButtonManual");
+    QWidget& box = PaintBox(window);
+    const QPoint grab = FirstDoorCentre(window);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, grab);
+    QTest::mouseClick(&box, Qt::RightButton, {}, grab);
+    QCOMPARE(Child<QLabel>(window.LayoutTab(), "LabelHint").text(),
+             QString("This part can't be rotated: its Rotate is N."));
+    QTest::mouseMove(&box, grab + QPoint(1, 1));
+    QTest::mouseMove(&box, grab);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, grab);
+    ClickLayoutButton(window, "ButtonConfirm");
+    QCOMPARE(PartPieces(Shown(window)), 2);
+    for (const T2DStock& piece : Shown(window).Pieces) {
+      if (IsOffcutLabel(piece.Label)) continue;
+      QCOMPARE(piece.Length, door.Length);
+      QCOMPARE(piece.Orientation, door.Orientation);
+    }
+    QVERIFY(fixture.Services.Messages.isEmpty());
   }
 
   void ThePickedPartIsLeftOutOfTheViewWhileDragged() {
@@ -218,6 +244,8 @@ class ManualEditingTest : public QObject {
     TWindowFixture fixture;
     TSDIAppForm& window = RunJob(fixture);
     QLabel& hint = Child<QLabel>(window.LayoutTab(), "LabelHint");
+    // The pointer may still be where an earlier test left it, and a move there sends nothing.
+    QTest::mouseMove(&PaintBox(window), FirstDoorCentre(window) - QPoint(1, 1));
     QTest::mouseMove(&PaintBox(window), FirstDoorCentre(window));
     QCOMPARE(hint.text(), QString::fromStdString(Shown(window).Pieces[0].DescribeText()));
     QVERIFY(hint.text().contains("Door"));

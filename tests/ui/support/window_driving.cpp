@@ -1,6 +1,7 @@
 #include "support/window_driving.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QPushButton>
 #include <QtTest>
@@ -21,7 +22,24 @@ int PixelsOf(QWidget& widget, const QColor& colour) {
 }
 
 void StartOptimize(TSDIAppForm& window) {
+  StartOptimizeInBackground(window);
+  WaitForRunEnd(window);
+}
+
+void StartOptimizeInBackground(TSDIAppForm& window) {
   window.findChild<QAction*>("StartOptimize")->trigger();
+}
+
+bool RunInProgress(TSDIAppForm& window) {
+  return window.findChild<QAction*>("StopOptimize")->isEnabled();
+}
+
+void WaitForRunEnd(TSDIAppForm& window) {
+  QDeadlineTimer deadline(std::chrono::minutes(5));
+  while (RunInProgress(window)) {
+    if (deadline.hasExpired()) qFatal("the run did not end");
+    QTest::qWait(5);
+  }
 }
 
 void ClickLayoutButton(TSDIAppForm& window, const char* button) {
