@@ -8,7 +8,7 @@
 #include "app/help_file.h"
 #include "app/product_info.h"
 #include "app/program_art.h"
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

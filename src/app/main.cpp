@@ -5,7 +5,7 @@
 #include "app/product_info.h"
 #include "app/sdi_app_form.h"
 #include "app/splash_form.h"
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

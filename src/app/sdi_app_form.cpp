@@ -13,7 +13,7 @@
 #include "app/help_file.h"
 #include "app/product_info.h"
 #include "app/program_art.h"
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 #include "input/caption_file.h"
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
@@ -21,7 +21,7 @@
 #include "input/ui/profile_tab.h"
 #include "model/text_table.h"
 #include "model/ui/caption_texts.h"
-#include "optimizer/ui/optimize_command.h"
+#include "run/ui/optimize_command.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/tab_context.h"
+#include "uikit/tab_context.h"
 #include "input/dxf_import.h"
 #include "input/profile_list.h"
 #include "optimizer/vexlin.h"

@@ -23,7 +23,7 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "model/trapezium_list.h"
-#include "optimizer/optimization_run.h"
+#include "run/optimization_run.h"
 #include "optimizer/search_test_jobs.h"
 #include "optimizer/vexlin.h"
 #include "output/dxf_export.h"

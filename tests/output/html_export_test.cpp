@@ -8,7 +8,7 @@
 
 #include "input/option_values.h"
 #include "model/random.h"
-#include "optimizer/optimization_run.h"
+#include "run/optimization_run.h"
 #include "optimizer/vexlin.h"
 #include "output/layout_picture.h"
 #include "support/temp_folder.h"

@@ -7,7 +7,7 @@
 
 #include "app/sdi_app_form.h"
 #include "input/ui/profile_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "support/fake_services.h"
 
 namespace {

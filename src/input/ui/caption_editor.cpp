@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/caption_file.h"
 #include "model/text_table.h"
 #include "model/ui/caption_texts.h"

@@ -1,8 +1,8 @@
 #include "input/ui/cell_fault_view.h"
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
-#include "input/ui/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 
 namespace vexlin {

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 #include "model/ui/qt_canvas.h"
 
 namespace vexlin {

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/options_file.h"
 #include "input/ui/caption_editor.h"
 #include "input/ui/color_box.h"

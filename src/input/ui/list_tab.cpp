@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/grid_totals.h"
 #include "input/list_files.h"
 #include "input/text_import.h"
 #include "input/ui/cell_fault_view.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 
 namespace vexlin {

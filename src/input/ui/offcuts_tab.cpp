@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "input/offcut_rows.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 
 namespace vexlin {

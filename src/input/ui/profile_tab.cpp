@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/dxf_import.h"
 #include "input/grid_readers.h"
 #include "input/profile_file.h"
@@ -23,7 +23,7 @@
 #include "input/ui/paint_box.h"
 #include "input/ui/profile_previews.h"
 #include "input/ui/shape_pictures.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 
 namespace vexlin {

@@ -11,9 +11,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
-#include "input/ui/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 #include "optimizer/vexlin.h"
 #include "output/layout_facts.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "model/ui/caption_texts.h"
 #include "model/ui/qt_canvas.h"
 #include "optimizer/vexlin.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/option_values.h"
 #include "model/ui/caption_texts.h"
 #include "optimizer/vexlin.h"

@@ -13,7 +13,7 @@
 #include "app/splash_form.h"
 #include "input/ui/offcuts_tab.h"
 #include "input/ui/profile_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace vexlin {

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "input/ui/offcuts_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/text_table.h"
 #include "support/grid_typing.h"
 #include "support/window_fixture.h"

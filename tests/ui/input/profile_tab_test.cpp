@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "input/ui/configure_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/text_table.h"
 #include "model/ui/qt_canvas.h"
 #include "support/window_fixture.h"

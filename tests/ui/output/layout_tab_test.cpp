@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "input/ui/list_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/stock2d.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/report_tab.h"

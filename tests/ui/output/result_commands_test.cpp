@@ -12,7 +12,7 @@
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/offcuts_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/packet.h"
 #include "model/stock2d.h"
 #include "optimizer/vexlin.h"

@@ -7,7 +7,7 @@
 #include <deque>
 #include <optional>
 
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

@@ -7,7 +7,7 @@
 
 #include "input/option_values.h"
 #include "model/panels.h"
-#include "optimizer/optimization_run.h"
+#include "run/optimization_run.h"
 
 class QThread;
 

@@ -1,4 +1,4 @@
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "optimizer/optimization_run.h"
+#include "run/optimization_run.h"
 
 #include <gtest/gtest.h>
 

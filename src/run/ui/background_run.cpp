@@ -1,4 +1,4 @@
-#include "optimizer/ui/background_run.h"
+#include "run/ui/background_run.h"
 
 #include <QThread>
 #include <utility>

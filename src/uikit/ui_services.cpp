@@ -1,4 +1,4 @@
-#include "app/ui_services.h"
+#include "uikit/ui_services.h"
 
 #include <QApplication>
 #include <QColorDialog>

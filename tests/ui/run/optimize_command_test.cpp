@@ -12,7 +12,7 @@
 
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"

@@ -1,20 +1,20 @@
-#include "optimizer/ui/optimize_command.h"
+#include "run/ui/optimize_command.h"
 
 #include <QAction>
 #include <QProgressBar>
 #include <QTimer>
 #include <utility>
 
-#include "app/tab_context.h"
-#include "app/ui_services.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 #include "input/grid_readers.h"
 #include "input/profile_list.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/profile_tab.h"
-#include "input/ui/string_grid.h"
+#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
-#include "optimizer/optimization_run.h"
-#include "optimizer/ui/background_run.h"
+#include "run/optimization_run.h"
+#include "run/ui/background_run.h"
 #include "optimizer/vexlin.h"
 #include "output/report.h"
 #include "output/ui/layout_tab.h"
