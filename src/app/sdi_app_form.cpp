@@ -13,7 +13,6 @@
 #include "app/help_file.h"
 #include "app/product_info.h"
 #include "app/program_art.h"
-#include "uikit/ui_services.h"
 #include "input/caption_file.h"
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
@@ -21,9 +20,10 @@
 #include "input/ui/profile_tab.h"
 #include "model/text_table.h"
 #include "model/ui/caption_texts.h"
-#include "run/ui/optimize_command.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
+#include "run/ui/optimize_command.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

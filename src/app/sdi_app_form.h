@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "uikit/tab_context.h"
 #include "input/dxf_import.h"
 #include "input/profile_list.h"
 #include "optimizer/vexlin.h"
+#include "uikit/tab_context.h"
 
 class QAction;
 class QPrinter;

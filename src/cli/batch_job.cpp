@@ -17,10 +17,10 @@
 #include "input/profile_list.h"
 #include "model/text_table.h"
 #include "model/trapezium_list.h"
-#include "run/optimization_run.h"
 #include "optimizer/vexlin.h"
 #include "output/layouts_file.h"
 #include "output/offcut_generator.h"
+#include "run/optimization_run.h"
 
 namespace vexlin {
 namespace {

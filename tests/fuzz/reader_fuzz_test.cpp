@@ -23,7 +23,6 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "model/trapezium_list.h"
-#include "run/optimization_run.h"
 #include "optimizer/search_test_jobs.h"
 #include "optimizer/vexlin.h"
 #include "output/dxf_export.h"
@@ -38,6 +37,7 @@
 #include "output/offcut_generator.h"
 #include "output/report.h"
 #include "output/sheet_view_geometry.h"
+#include "run/optimization_run.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 

@@ -8,9 +8,9 @@
 
 #include "input/option_values.h"
 #include "model/random.h"
-#include "run/optimization_run.h"
 #include "optimizer/vexlin.h"
 #include "output/layout_picture.h"
+#include "run/optimization_run.h"
 #include "support/temp_folder.h"
 
 namespace vexlin {

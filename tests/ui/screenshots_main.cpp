@@ -7,8 +7,8 @@
 
 #include "app/sdi_app_form.h"
 #include "input/ui/profile_tab.h"
-#include "uikit/string_grid.h"
 #include "support/fake_services.h"
+#include "uikit/string_grid.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/caption_file.h"
 #include "model/text_table.h"
 #include "model/ui/caption_texts.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

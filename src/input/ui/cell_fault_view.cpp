@@ -1,9 +1,9 @@
 #include "input/ui/cell_fault_view.h"
 
+#include "model/ui/caption_texts.h"
+#include "uikit/string_grid.h"
 #include "uikit/tab_context.h"
 #include "uikit/ui_services.h"
-#include "uikit/string_grid.h"
-#include "model/ui/caption_texts.h"
 
 namespace vexlin {
 

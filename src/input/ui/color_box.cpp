@@ -3,8 +3,8 @@
 #include <QPixmap>
 #include <array>
 
-#include "uikit/ui_services.h"
 #include "model/ui/qt_canvas.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

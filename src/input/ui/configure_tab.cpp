@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/options_file.h"
 #include "input/ui/caption_editor.h"
 #include "input/ui/color_box.h"
 #include "model/ui/caption_texts.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/grid_totals.h"
 #include "input/list_files.h"
 #include "input/text_import.h"
 #include "input/ui/cell_fault_view.h"
-#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
+#include "uikit/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 

@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "input/offcut_rows.h"
-#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

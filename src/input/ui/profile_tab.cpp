@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/dxf_import.h"
 #include "input/grid_readers.h"
 #include "input/profile_file.h"
@@ -23,8 +21,10 @@
 #include "input/ui/paint_box.h"
 #include "input/ui/profile_previews.h"
 #include "input/ui/shape_pictures.h"
-#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
+#include "uikit/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 namespace {

@@ -11,9 +11,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
-#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
 #include "optimizer/vexlin.h"
 #include "output/layout_facts.h"
@@ -22,6 +19,9 @@
 #include "output/ui/manual_editing.h"
 #include "output/ui/print_commands.h"
 #include "output/ui/result_commands.h"
+#include "uikit/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 namespace {

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "model/ui/caption_texts.h"
 #include "model/ui/qt_canvas.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 namespace {

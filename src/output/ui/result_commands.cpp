@@ -6,8 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/option_values.h"
 #include "model/ui/caption_texts.h"
 #include "optimizer/vexlin.h"
@@ -21,6 +19,8 @@
 #include "output/offcut_generator.h"
 #include "output/report.h"
 #include "output/ui/layout_tab.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 namespace {

@@ -5,20 +5,20 @@
 #include <QTimer>
 #include <utility>
 
-#include "uikit/tab_context.h"
-#include "uikit/ui_services.h"
 #include "input/grid_readers.h"
 #include "input/profile_list.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/profile_tab.h"
-#include "uikit/string_grid.h"
 #include "model/ui/caption_texts.h"
-#include "run/optimization_run.h"
-#include "run/ui/background_run.h"
 #include "optimizer/vexlin.h"
 #include "output/report.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
+#include "run/optimization_run.h"
+#include "run/ui/background_run.h"
+#include "uikit/string_grid.h"
+#include "uikit/tab_context.h"
+#include "uikit/ui_services.h"
 
 namespace vexlin {
 namespace {

@@ -13,8 +13,8 @@
 #include "app/splash_form.h"
 #include "input/ui/offcuts_tab.h"
 #include "input/ui/profile_tab.h"
-#include "uikit/string_grid.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "input/ui/offcuts_tab.h"
-#include "uikit/string_grid.h"
 #include "model/text_table.h"
 #include "support/grid_typing.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

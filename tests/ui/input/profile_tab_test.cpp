@@ -8,10 +8,10 @@
 #include <QtTest>
 
 #include "input/ui/configure_tab.h"
-#include "uikit/string_grid.h"
 #include "model/text_table.h"
 #include "model/ui/qt_canvas.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 namespace {

@@ -9,12 +9,12 @@
 #include <QtTest>
 
 #include "input/ui/list_tab.h"
-#include "uikit/string_grid.h"
 #include "model/stock2d.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/report_tab.h"
 #include "support/window_driving.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

@@ -12,7 +12,6 @@
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
 #include "input/ui/offcuts_tab.h"
-#include "uikit/string_grid.h"
 #include "model/packet.h"
 #include "model/stock2d.h"
 #include "optimizer/vexlin.h"
@@ -20,6 +19,7 @@
 #include "output/ui/report_tab.h"
 #include "support/window_driving.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 

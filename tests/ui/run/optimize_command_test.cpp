@@ -12,12 +12,12 @@
 
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
-#include "uikit/string_grid.h"
 #include "optimizer/vexlin.h"
 #include "output/ui/layout_tab.h"
 #include "output/ui/report_tab.h"
 #include "support/window_driving.h"
 #include "support/window_fixture.h"
+#include "uikit/string_grid.h"
 
 namespace vexlin {
 
