@@ -20,7 +20,7 @@ constexpr size_t kLastSeedNumber = std::numeric_limits<int16_t>::max();
 // otherwise fill memory with grids of thousands of pieces each, and every block is a start
 // of every sheet fill; ordinary jobs stay far below it. A block of one piece is always
 // made, so every part type can be placed.
-constexpr int64_t kBasePieceBudget = 20'000;
+constexpr int64_t kBasePieceBudget = 100'000;
 
 bool FirstPieceIsProfile(const TPacket& seed) {
   return !seed.Pieces.Empty() && seed.Pieces[0].Shape == kShapeProfile;
