@@ -41,6 +41,8 @@ struct TOptionValues {
   bool Guillotine = false;
   bool FastOptimize = false;
   bool CostOptimize = false;
+  bool DeepOptimize = false;
+  int32_t DeepSeconds = 10;  // the deep search's time limit
   int32_t BladeWidth = 0;
   int32_t WidthEdge = 0;
   int32_t LengthEdge = 0;

@@ -45,6 +45,7 @@ void TVexlin::Clear() {
   Parts.ClearAll();
   Sheets.ClearAll();
   SheetsLeft.ClearAll();
+  Deep = {};
 }
 
 std::string TVexlin::AddSheet(std::string_view label, int32_t length, int32_t width, int32_t count,

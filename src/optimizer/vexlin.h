@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/panels.h"
+#include "optimizer/deep/deep_search.h"
 #include "optimizer/schemes.h"
 #include "optimizer/seeds.h"
 
@@ -22,6 +23,7 @@ class TVexlin {
   TPanels Parts;  // rectangles and discs first, then profiles, in the order added
   TPanels Sheets;
   TPanels SheetsLeft;
+  TDeepSummary Deep;  // what the deep search proved of BestResult; Ran is false without it
 
   void Clear();
   std::string AddSheet(std::string_view label, int32_t length, int32_t width, int32_t count,

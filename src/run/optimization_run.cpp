@@ -6,6 +6,7 @@
 #include "model/panels.h"
 #include "model/random.h"
 #include "model/rounding.h"
+#include "optimizer/deep/deep_search.h"
 #include "optimizer/search_counters.h"
 #include "optimizer/vexlin.h"
 #include "output/offcut_generator.h"
@@ -43,6 +44,17 @@ TRunOutcome Refused(std::string error) {
   return {error.empty() ? TRunEnd::Finished : TRunEnd::Refused, std::move(error)};
 }
 
+// A stop during the deep search keeps the best result it has found.
+void RunDeepPhase(TVexlin& engine, const TOptionValues& options, const TRunControl& control) {
+  TDeepSettings settings;
+  settings.CostMode = options.CostOptimize;
+  settings.Guillotine = options.Guillotine;
+  settings.Seconds = options.DeepSeconds;
+  settings.StopRequest = control.StopRequest;
+  settings.ProgressStep = control.ProgressStep;
+  engine.Deep = RunDeepSearch(engine, settings);
+}
+
 TRunOutcome RunPhases(TVexlin& engine, const TOptionValues& options, const TRunControl& control) {
   const auto step = [&control] {
     if (control.ProgressStep) control.ProgressStep();
@@ -61,6 +73,7 @@ TRunOutcome RunPhases(TVexlin& engine, const TOptionValues& options, const TRunC
   step();
   std::string error = options.CostOptimize ? engine.GenBestCostResult() : engine.GenBestResult();
   if (Stopped(control)) return {TRunEnd::Stopped, {}};
+  if (error.empty() && options.DeepOptimize) RunDeepPhase(engine, options, control);
   return Refused(std::move(error));
 }
 
