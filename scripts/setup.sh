@@ -2,7 +2,7 @@
 # configures and builds the project in build/. Source it; do not run it.
 
 VEXLIN_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev nlohmann-json3-dev libcairo2-dev
-  python3-ezdxf qt6-base-dev fonts-dejavu-core)
+  coinor-libcbc-dev python3-ezdxf qt6-base-dev fonts-dejavu-core)
 
 install_missing_packages() {
   local missing=()

@@ -1,7 +1,6 @@
 #include "optimizer/deep/deep_search.h"
 
-#include "optimizer/deep/lower_bound.h"
-#include "optimizer/vexlin.h"
+#include "optimizer/deep/deep_run.h"
 
 namespace vexlin {
 
@@ -15,14 +14,7 @@ bool TDeepSummary::Optimal() const {
 }
 
 TDeepSummary RunDeepSearch(TVexlin& engine, const TDeepSettings& settings) {
-  const TLowerBound bound = JobLowerBound(engine.Parts, engine.Sheets, settings.CostMode);
-  TDeepSummary summary;
-  summary.Ran = true;
-  summary.Measure = bound.Measure;
-  summary.LowerBound = bound.Value;
-  summary.Achieved = ResultValue(engine.BestResult, bound.Measure);
-  summary.End = summary.Optimal() ? TDeepEnd::LowerBound : TDeepEnd::WorkDone;
-  return summary;
+  return TDeepRun(engine, settings).Run();
 }
 
 }  // namespace vexlin
