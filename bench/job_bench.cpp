@@ -36,9 +36,10 @@ struct TMode {
   std::vector<std::string> Arguments;
 };
 
-const std::vector<TMode> kModes = {{"normal", {"--no-fast", "--no-cost"}},
-                                   {"fast", {"--fast", "--no-cost"}},
-                                   {"cost", {"--no-fast", "--cost"}}};
+// The modes of the current search alone, whatever a job's options say of the deep search.
+const std::vector<TMode> kModes = {{"normal", {"--no-fast", "--no-cost", "--no-deep"}},
+                                   {"fast", {"--fast", "--no-cost", "--no-deep"}},
+                                   {"cost", {"--no-fast", "--cost", "--no-deep"}}};
 
 TRunStats RunInThisProcess(const std::string& folder, const TMode& mode) {
   std::vector<std::string> arguments = mode.Arguments;

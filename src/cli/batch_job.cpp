@@ -61,6 +61,8 @@ void ApplyOverrides(const TBatchOptions& options, TOptionSettings& settings) {
   if (options.Cost) settings.CostOptimize = *options.Cost;
   if (options.Guillotine) settings.Guillotine = *options.Guillotine;
   if (options.BladeWidth) settings.BladeWidth = *options.BladeWidth;
+  if (options.Deep) settings.DeepOptimize = *options.Deep;
+  if (options.DeepSeconds) settings.DeepSeconds = *options.DeepSeconds;
 }
 
 TJsonRunFacts FactsOf(const TOptionValues& values) {

@@ -15,6 +15,8 @@ const std::map<std::string, TFlagSetter>& Flags() {
       {"--no-cost", [](TBatchOptions& o) { o.Cost = false; }},
       {"--guillotine", [](TBatchOptions& o) { o.Guillotine = true; }},
       {"--no-guillotine", [](TBatchOptions& o) { o.Guillotine = false; }},
+      {"--deep", [](TBatchOptions& o) { o.Deep = true; }},
+      {"--no-deep", [](TBatchOptions& o) { o.Deep = false; }},
       {"--labels", [](TBatchOptions& o) { o.ShowLabels = true; }},
       {"--no-labels", [](TBatchOptions& o) { o.ShowLabels = false; }},
       {"--sizes", [](TBatchOptions& o) { o.ShowSizes = true; }},
@@ -25,6 +27,16 @@ const std::map<std::string, TFlagSetter>& Flags() {
       {"-h", [](TBatchOptions& o) { o.Help = true; }},
   };
   return flags;
+}
+
+// Overrides of option texts: they are checked with the options file's values.
+std::optional<std::string>* OverrideTarget(TBatchOptions& options, const std::string& name) {
+  static const std::map<std::string, std::optional<std::string> TBatchOptions::*> targets = {
+      {"--blade", &TBatchOptions::BladeWidth},
+      {"--deep-seconds", &TBatchOptions::DeepSeconds},
+  };
+  const auto found = targets.find(name);
+  return found == targets.end() ? nullptr : &(options.*(found->second));
 }
 
 std::string* ValueTarget(TBatchOptions& options, const std::string& name) {
@@ -61,7 +73,8 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments, std
       continue;
     }
     std::string* target = ValueTarget(options, argument);
-    if (target != nullptr || argument == "--blade") {
+    std::optional<std::string>* optionText = OverrideTarget(options, argument);
+    if (target != nullptr || optionText != nullptr) {
       if (i + 1 >= arguments.size()) {
         error = "option " + argument + " needs a value";
         break;
@@ -70,7 +83,7 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments, std
       if (target != nullptr) {
         *target = value;
       } else {
-        options.BladeWidth = value;
+        *optionText = value;
       }
     } else if (argument.starts_with("-")) {
       error = "unknown option " + argument;
@@ -104,6 +117,15 @@ const char* BatchUsage() {
          "  --cost, --no-cost                 least sheet cost instead of least material\n"
          "  --guillotine, --no-guillotine     edge-to-edge cuts only\n"
          "  --blade TEXT                      blade width (kerf), e.g. 3.2\n"
+         "  --deep, --no-deep                 deep optimisation (see below)\n"
+         "  --deep-seconds S                  its time limit in whole seconds, 1 to 3600\n"
+         "                                    (default 10)\n"
+         "\n"
+         "Deep optimisation follows the search and looks for fewer sheets (least cost\n"
+         "in cost mode), starting from the search's result, so it is never worse; it\n"
+         "ends when its fixed amount of work is done, when no better plan can exist,\n"
+         "or at the time limit.\n"
+         "With Fast also on, the deep search starts from the fast search's result.\n"
          "\n"
          "Output:\n"
          "  --report FILE      write the report to FILE instead of standard output\n"

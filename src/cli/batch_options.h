@@ -18,7 +18,9 @@ struct TBatchOptions {
   std::optional<bool> Fast;
   std::optional<bool> Cost;
   std::optional<bool> Guillotine;
+  std::optional<bool> Deep;
   std::optional<std::string> BladeWidth;
+  std::optional<std::string> DeepSeconds;  // checked as the options file's value is
   std::string ProfilesFile;
   // A saved result to report and export instead of optimising.
   std::string LoadResultFile;

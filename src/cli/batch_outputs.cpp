@@ -90,7 +90,7 @@ std::string WriteResultFiles(const TBatchOptions& options, TVexlin& engine, cons
   if (!options.SaveResultFile.empty()) {
     const TReportSettings& run = facts.Run;
     const TLayoutSettings layout{run.BladeWidth, run.UnitText, run.LengthEdge, run.WidthEdge};
-    const TLayoutFlags flags{run.Guillotine, run.CostOptimize, run.FastOptimize};
+    const TLayoutFlags flags{run.Guillotine, run.CostOptimize, run.FastOptimize, run.DeepOptimize};
     error = SaveLayoutsFile(options.SaveResultFile, engine, layout, flags);
   }
   if (error.empty() && !options.DxfName.empty()) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "input/grid_rows.h"
 #include "model/pub_func.h"
 #include "model/run_options.h"
 #include "model/text_table.h"
@@ -31,6 +32,12 @@ constexpr std::array<TScaledSetting, 5> kScaledSettings = {{
      "MSG_MIN_SCRAP_WIDTH_FORMAT_INVALID"},
 }};
 
+std::optional<int32_t> DeepSecondsOf(const std::string& text) {
+  const std::optional<int32_t> seconds = TextToWhole(text);
+  if (!seconds || *seconds < kMinDeepSeconds || *seconds > kMaxDeepSeconds) return std::nullopt;
+  return seconds;
+}
+
 }  // namespace
 
 std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
@@ -39,12 +46,18 @@ std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
   values.Guillotine = settings.Guillotine;
   values.FastOptimize = settings.FastOptimize;
   values.CostOptimize = settings.CostOptimize;
+  values.DeepOptimize = settings.DeepOptimize;
   for (const TScaledSetting& setting : kScaledSettings) {
     const std::optional<int32_t> value = PubFunc().TextToScaled(settings.*setting.Text);
     if (!value || *value < 0 || *value > kMaxScaledLength)
       return TOptionFault{Texts().Text(setting.MessageKey), setting.Field};
     values.*setting.Value = *value;
   }
+  const std::optional<int32_t> seconds = DeepSecondsOf(settings.DeepSeconds);
+  if (!seconds) {
+    return TOptionFault{Texts().Text("MSG_DEEP_SECONDS_FORMAT_INVALID"), TOptionField::DeepSeconds};
+  }
+  values.DeepSeconds = *seconds;
   values.Measure = settings.Measure;
   return std::nullopt;
 }

@@ -19,6 +19,8 @@ struct TOptionSettings {
   bool FastOptimize = true;
   bool CostOptimize = true;
   bool Guillotine = true;
+  bool DeepOptimize = false;
+  std::string DeepSeconds = "10";
   std::string Measure = "inch";
   std::string PrinterFontSize = "12";
   std::string WidthEdge = "0";
@@ -52,15 +54,27 @@ struct TOptionValues {
 };
 
 // The settings checked for a run, in this order.
-enum class TOptionField { BladeWidth, WidthEdge, LengthEdge, MinScrapLength, MinScrapWidth };
+enum class TOptionField {
+  BladeWidth,
+  WidthEdge,
+  LengthEdge,
+  MinScrapLength,
+  MinScrapWidth,
+  DeepSeconds
+};
+
+// The accepted time limits of the deep search, in whole seconds.
+constexpr int32_t kMinDeepSeconds = 1;
+constexpr int32_t kMaxDeepSeconds = 3600;
 
 struct TOptionFault {
   std::string Message;
   TOptionField Field = TOptionField::BladeWidth;
 };
 
-// Sets the number converter to three decimals, then scales the five lengths in the order
-// of TOptionField; the first that is not a number or is negative is the fault.
+// Sets the number converter to three decimals, then scales the five lengths and reads the
+// deep search's seconds in the order of TOptionField; the first length that is not a number
+// or is negative, or seconds that are not a whole number in the accepted range, is the fault.
 std::optional<TOptionFault> ReadOptionValues(const TOptionSettings& settings,
                                              TOptionValues& values);
 

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::string_view kSection = "OPTION";
 
-bool ReadFlag(const TIniFile& ini, std::string_view key) {
-  return ini.ReadString(kSection, key, "T") == "T";
+bool ReadFlag(const TIniFile& ini, std::string_view key, std::string_view absent = "T") {
+  return ini.ReadString(kSection, key, absent) == "T";
 }
 
 void WriteFlag(TIniFile& ini, std::string_view key, bool on) {
@@ -41,6 +41,9 @@ TOptionSettings ReadOptionsFile(const std::string& path) {
   s.OffcutColor = ini.ReadInteger(kSection, "OFFCUT_COLOR", defaults.OffcutColor);
   s.DrillDepth = ini.ReadString(kSection, "DRILL_DEPTH", defaults.DrillDepth);
   s.SafetyHeight = ini.ReadString(kSection, "SAFETY_HEIGTH", defaults.SafetyHeight);
+  // Files written before the deep search existed keep the search they were made for.
+  s.DeepOptimize = ReadFlag(ini, "DEEP_OPTIMIZE", "F");
+  s.DeepSeconds = ini.ReadString(kSection, "DEEP_SECONDS", defaults.DeepSeconds);
   return s;
 }
 
@@ -62,6 +65,8 @@ std::string WriteOptionsFile(const std::string& path, const TOptionSettings& s) 
   ini.WriteInteger(kSection, "OFFCUT_COLOR", s.OffcutColor);
   ini.WriteString(kSection, "DRILL_DEPTH", s.DrillDepth);
   ini.WriteString(kSection, "SAFETY_HEIGTH", s.SafetyHeight);
+  WriteFlag(ini, "DEEP_OPTIMIZE", s.DeepOptimize);
+  ini.WriteString(kSection, "DEEP_SECONDS", s.DeepSeconds);
   return ini.Save();
 }
 

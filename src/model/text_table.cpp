@@ -201,6 +201,13 @@ constexpr TDefaultEntry kDefaults[] = {
      ""},
     {"Stop Optimize Button", kControl, "Stop", "Stop the optimize job, keep the result shown"},
     {"MSG_PART_CANT_BE_ROTATED", kText, "This part can't be rotated: its Rotate is N.", ""},
+    {"Deep Optimize Caption", kControl, "Deep Optimize",
+     "if checked, a deeper search follows and looks for fewer sheets or a lower cost, for at "
+     "most Deep Seconds; with Fast Optimize it starts from the fast result"},
+    {"Deep Seconds Caption", kControl, "Deep Seconds",
+     "time limit of the deep search in whole seconds, 1 to 3600"},
+    {"MSG_DEEP_SECONDS_FORMAT_INVALID", kText,
+     "define deep seconds format error in configure tab (a whole number from 1 to 3600)", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

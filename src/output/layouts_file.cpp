@@ -68,6 +68,7 @@ void WriteSettings(TIniFile& ini, const TLayoutSettings& settings, const TLayout
   for (const auto& [key, flag] : FlagKeys(flags)) {
     if (flag->has_value()) ini.WriteString(kOptions, key, **flag ? "T" : "F");
   }
+  if (flags.DeepOptimize) ini.WriteString(kOptions, "DEEP_OPTIMIZE", "T");
 }
 
 // Reads one length of "OPTION"; records the first value that is not a length of 0 or more.
@@ -87,8 +88,9 @@ TLayoutsLoad ReadSettings(const TIniFile& ini) {
   s.Unit = ini.ReadString(kOptions, "MEASURE", "cm");
   s.WidthEdge = ReadLength(ini, "LENGTH_EDGE", load.Error);
   s.LengthEdge = ReadLength(ini, "WIDTH_EDGE", load.Error);
-  load.Flags = TLayoutFlags{ReadFlag(ini, "GUILLOTINE"), ReadFlag(ini, "COST_OPTIMIZE"),
-                            ReadFlag(ini, "FAST_OPTIMIZE")};
+  load.Flags =
+      TLayoutFlags{ReadFlag(ini, "GUILLOTINE"), ReadFlag(ini, "COST_OPTIMIZE"),
+                   ReadFlag(ini, "FAST_OPTIMIZE"), ReadFlag(ini, "DEEP_OPTIMIZE").value_or(false)};
   if (!load.Error.empty()) load.Settings = TLayoutSettings();
   return load;
 }
@@ -199,6 +201,7 @@ TOptionValues LoadedOptionValues(const TLayoutsLoad& load, const TOptionValues& 
   values.Guillotine = load.Flags.Guillotine.value_or(current.Guillotine);
   values.CostOptimize = load.Flags.CostOptimize.value_or(current.CostOptimize);
   values.FastOptimize = load.Flags.FastOptimize.value_or(current.FastOptimize);
+  values.DeepOptimize = load.Flags.DeepOptimize;
   return values;
 }
 

@@ -25,11 +25,13 @@ struct TLayoutSettings {
 };
 
 // The run's option flags, so that a report of the loaded result names them; files of older
-// versions do not hold them.
+// versions do not hold them. "DEEP_OPTIMIZE" is written only for a deep-searched result, so
+// a file without it holds a result of the current search alone.
 struct TLayoutFlags {
   std::optional<bool> Guillotine;
   std::optional<bool> CostOptimize;
   std::optional<bool> FastOptimize;
+  bool DeepOptimize = false;
 };
 
 struct TLayoutsLoad {
@@ -43,7 +45,7 @@ struct TLayoutsLoad {
 };
 
 // The options a loaded result was cut with; flags that older files lack are taken from
-// current, as a run would take them.
+// current, as a run would take them, except the deep search, which they never ran.
 TOptionValues LoadedOptionValues(const TLayoutsLoad& load, const TOptionValues& current);
 
 // Writes the result of the engine (its layouts, part list, sheet list and the shape records

@@ -106,6 +106,8 @@ void AddOptionLines(const TReportWriter& writer, std::vector<std::string>& lines
   lines.push_back(Entry25("Guillotine Caption", YesNo(settings.Guillotine)));
   lines.push_back(Entry25("Cost Optimize Caption", YesNo(settings.CostOptimize)));
   lines.push_back(Entry25("Fast Optimize Caption", YesNo(settings.FastOptimize)));
+  // Named only when on, so reports of the current search alone stay as they were.
+  if (settings.DeepOptimize) lines.push_back(Entry25("Deep Optimize Caption", YesNo(true)));
   lines.push_back(Entry25("Measure Caption", settings.UnitText));
   lines.push_back(Entry25("Blade Width Caption", writer.WithUnit(settings.BladeWidth)));
   lines.push_back(Entry25("Length Edge Caption", writer.WithUnit(settings.LengthEdge)));
@@ -216,6 +218,7 @@ TReportSettings ReportSettingsOf(const TOptionValues& values, bool showOffcuts) 
   settings.Guillotine = values.Guillotine;
   settings.CostOptimize = values.CostOptimize;
   settings.FastOptimize = values.FastOptimize;
+  settings.DeepOptimize = values.DeepOptimize;
   settings.ShowOffcuts = showOffcuts;
   return settings;
 }

@@ -23,6 +23,7 @@ struct TReportSettings {
   bool Guillotine = false;
   bool CostOptimize = false;
   bool FastOptimize = false;
+  bool DeepOptimize = false;
   bool ShowOffcuts = false;
 };
 

@@ -173,6 +173,46 @@ TEST_F(BatchCli, OffcutsJoinTheSheetsAndOverridesApply) {
   EXPECT_EQ(json["blade_width"], 3);
 }
 
+// The deep search follows the options file unless a flag says otherwise; its report names it,
+// also when the saved result is loaded again; its seconds are checked as the file's are.
+TEST_F(BatchCli, DeepFlagsOverrideTheOptionsFileAndTheReportNamesTheDeepSearch) {
+  WriteJob();
+  const std::string deepLine = "Deep Optimize            : YES\n";
+  TBatchProcess run = RunBatchProgram({Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Out.find("Deep Optimize"), std::string::npos);
+  const std::string saved = folder_.PathOf("deep.lyt");
+  run = RunBatchProgram({"--deep", "--deep-seconds", "1", "--save-result", saved, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(run.Out.find(deepLine), std::string::npos) << run.Out;
+  const TBatchProcess reloaded = RunBatchProgram({"--load-result", saved});
+  ASSERT_EQ(reloaded.ExitCode, 0) << reloaded.Err;
+  EXPECT_EQ(WithoutClock(reloaded.Out), WithoutClock(run.Out));
+
+  folder_.Write("default.opt", std::string(kOptions) + "DEEP_OPTIMIZE=T\r\nDEEP_SECONDS=5\r\n");
+  EXPECT_NE(RunBatchProgram({Folder()}).Out.find(deepLine), std::string::npos);
+  run = RunBatchProgram({"--no-deep", "--save-result", saved, Folder()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Out.find("Deep Optimize"), std::string::npos);
+  EXPECT_EQ(RunBatchProgram({"--load-result", saved}).Out.find("Deep Optimize"), std::string::npos);
+
+  const std::string message =
+      "define deep seconds format error in configure tab (a whole number from 1 to 3600)\n";
+  for (const char* bad : {"0", "3601", "1.5", "soon"}) {
+    run = RunBatchProgram({"--deep-seconds", bad, Folder()});
+    EXPECT_EQ(run.ExitCode, 1) << bad;
+    EXPECT_EQ(run.Err, message) << bad;
+  }
+  folder_.Write("default.opt", std::string(kOptions) + "DEEP_SECONDS=0\r\n");
+  EXPECT_EQ(RunBatchProgram({Folder()}).Err, message);
+  EXPECT_EQ(RunBatchProgram({"--deep-seconds", "3600", Folder()}).ExitCode, 0);
+  EXPECT_EQ(RunBatchProgram({"--deep-seconds"}).ExitCode, 2);
+  EXPECT_NE(
+      RunBatchProgram({"--help"})
+          .Out.find("With Fast also on, the deep search starts from the fast search's result."),
+      std::string::npos);
+}
+
 TEST_F(BatchCli, SavedResultReloadsWithoutOptimising) {
   WriteJob();
   const std::string saved = folder_.PathOf("job.lyt");
@@ -338,8 +378,8 @@ std::vector<std::string> WithOutputs(std::vector<std::string> arguments, const s
 TEST_F(BatchCli, ASavedResultKeepsItsProfilesWhereverItIsLoaded) {
   const std::string examples = std::string(VEXLIN_TEST_DATA_DIR) + "/../../examples";
   const std::string saved = folder_.PathOf("job.lyt");
-  const TBatchProcess run =
-      RunBatchProgram(WithOutputs({"--save-result", saved, examples}, folder_.PathOf("run")));
+  const TBatchProcess run = RunBatchProgram(
+      WithOutputs({"--no-deep", "--save-result", saved, examples}, folder_.PathOf("run")));
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   ASSERT_NE(run.Out.find("ARCH_TOP"), std::string::npos);
   folder_.Write("other.apt",
@@ -382,7 +422,7 @@ TEST_F(BatchCli, ProgressBarMovesForwardOnATerminalOnly) {
   EXPECT_EQ(RunBatchProgram({"--progress", Folder()}).Err, "");
   // More steps than the window's bar has units.
   const TBatchProcess shown = RunBatchProgramOnTerminal(
-      {"--progress", "--fast", std::string(VEXLIN_TEST_DATA_DIR) + "/../../examples"});
+      {"--progress", "--fast", "--no-deep", std::string(VEXLIN_TEST_DATA_DIR) + "/../../examples"});
   ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
   std::vector<int> percents;
   for (size_t at = shown.Err.find('\r'); at != std::string::npos;

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
+#include "input/option_values.h"
 #include "model/ini_file.h"
 #include "model/run_options.h"
+#include "support/temp_folder.h"
 
 namespace vexlin {
 namespace {
@@ -81,8 +82,49 @@ TEST_F(OptionsFile, WritingOverwritesTheKeysAndKeepsTheRestOfTheFile) {
       "BLADE_WIDTH", "EXTRA",           "FAST_OPTIMIZE", "COST_OPTIMIZE", "GUILLOTINE",
       "MEASURE",     "PRINTERFONTSIZE", "LENGTH_EDGE",   "WIDTH_EDGE",    "SCRAP_LEN1",
       "SCRAP_LEN2",  "SHEET_COLOR",     "PART_COLOR",    "EDGE_COLOR",    "OFFCUT_COLOR",
-      "DRILL_DEPTH", "SAFETY_HEIGTH"};
+      "DRILL_DEPTH", "SAFETY_HEIGTH",   "DEEP_OPTIMIZE", "DEEP_SECONDS"};
   EXPECT_EQ(ini.ReadSectionKeys("OPTION"), keys);
+}
+
+// Files from before the deep search read with it off and its default time limit; a file's
+// settings come back as written; a run accepts only whole seconds from 1 to 3600, checked
+// after the lengths and reported with their own message and box.
+TEST_F(OptionsFile, DeepSearchSettingsRoundTripAndOnlyWholeSecondsInRangeRun) {
+  const std::string old = folder_.Write("old.opt", "[OPTION]\nFAST_OPTIMIZE=T\nBLADE_WIDTH=3\n");
+  TOptionValues values;
+  ASSERT_FALSE(ReadOptionValues(ReadOptionsFile(old), values).has_value());
+  EXPECT_FALSE(values.DeepOptimize);
+  EXPECT_EQ(values.DeepSeconds, 10);
+
+  const std::string path =
+      folder_.Write("deep.opt", "[OPTION]\nDEEP_OPTIMIZE=T\nDEEP_SECONDS=3600\n");
+  TOptionSettings settings = ReadOptionsFile(path);
+  EXPECT_TRUE(settings.DeepOptimize);
+  ASSERT_FALSE(ReadOptionValues(settings, values).has_value());
+  EXPECT_TRUE(values.DeepOptimize);
+  EXPECT_EQ(values.DeepSeconds, 3600);
+  settings.DeepSeconds = "1";
+  ASSERT_EQ(WriteOptionsFile(path, settings), "");
+  EXPECT_EQ(ReadOptionsFile(path), settings);
+  settings.DeepSeconds = " 60 ";
+  ASSERT_FALSE(ReadOptionValues(settings, values).has_value());
+  EXPECT_EQ(values.DeepSeconds, 60);
+  settings.DeepOptimize = false;
+  ASSERT_EQ(WriteOptionsFile(path, settings), "");
+  EXPECT_EQ(TIniFile(path).ReadString("OPTION", "DEEP_OPTIMIZE", ""), "F");
+  EXPECT_FALSE(ReadOptionsFile(path).DeepOptimize);
+
+  for (const char* bad : {"0", "3601", "2.5", "ten", "", "-5", "99999999999"}) {
+    settings.DeepSeconds = bad;
+    const std::optional<TOptionFault> fault = ReadOptionValues(settings, values);
+    ASSERT_TRUE(fault.has_value()) << bad;
+    EXPECT_EQ(fault->Field, TOptionField::DeepSeconds) << bad;
+    EXPECT_EQ(fault->Message,
+              "define deep seconds format error in configure tab (a whole number from 1 to "
+              "3600)");
+  }
+  settings.BladeWidth = "x";
+  EXPECT_EQ(ReadOptionValues(settings, values)->Field, TOptionField::BladeWidth);
 }
 
 }  // namespace

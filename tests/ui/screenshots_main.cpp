@@ -8,6 +8,7 @@
 #include "app/sdi_app_form.h"
 #include "input/ui/profile_tab.h"
 #include "support/fake_services.h"
+#include "support/window_driving.h"
 #include "uikit/string_grid.h"
 
 namespace {
@@ -19,7 +20,8 @@ void ShowTheJob(vexlin::TSDIAppForm& window) {
   profiles.ComboBoxStandShapeChange();
   profiles.findChild<vexlin::TStringGrid*>("StringGridAnyShape")->SetCurrentCell(0, 1);
   profiles.StringGridAnyShapeClick();
-  window.findChild<QAction*>("StartOptimize")->trigger();
+  // The run works in the background; the tabs show its result only once it has ended.
+  vexlin::StartOptimize(window);
 }
 
 }  // namespace

@@ -30,7 +30,10 @@ struct TTextField {
 
 // The box captioned "Length Edge" is EditWidthEdge and the one captioned "Width Edge" is
 // EditHeightEdige: the names are crossed as the file keys are, see TOptionSettings.
+// The deep search's seconds come first, right under its check box, the last of the flags.
 constexpr TTextField kRunFields[] = {
+    {"EditDeepSeconds", "LabelSetupDeepSeconds", "Deep Seconds Caption",
+     &TOptionSettings::DeepSeconds},
     {"EditBladeWidth", "LabelSetupBladeWidth", "Blade Width Caption", &TOptionSettings::BladeWidth},
     {"EditWidthEdge", "LabelSetupLengthEdge", "Length Edge Caption", &TOptionSettings::LengthEdge},
     {"EditHeightEdige", "LabelSetupWidthEdge", "Width Edge Caption", &TOptionSettings::WidthEdge},
@@ -62,6 +65,7 @@ constexpr TFlagField kFlagFields[] = {
     {"CheckBoxGuillotine", "Guillotine Caption", &TOptionSettings::Guillotine},
     {"CheckBoxFastSpeed", "Fast Optimize Caption", &TOptionSettings::FastOptimize},
     {"CheckBoxCostOptimize", "Cost Optimize Caption", &TOptionSettings::CostOptimize},
+    {"CheckBoxDeepOptimize", "Deep Optimize Caption", &TOptionSettings::DeepOptimize},
 };
 
 struct TColorField {
@@ -93,6 +97,8 @@ std::string TOptionSettings::*SettingOf(TOptionField field) {
       return &TOptionSettings::MinScrapLength;
     case TOptionField::MinScrapWidth:
       return &TOptionSettings::MinScrapWidth;
+    case TOptionField::DeepSeconds:
+      return &TOptionSettings::DeepSeconds;
   }
   return &TOptionSettings::BladeWidth;
 }

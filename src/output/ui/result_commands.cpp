@@ -63,7 +63,8 @@ void TResultCommands::ButtonSaveLayoutClick() {
   const TReportSettings shown = tab_.ReportSettings();
   const TLayoutSettings settings{shown.BladeWidth, shown.UnitText, shown.LengthEdge,
                                  shown.WidthEdge};
-  const TLayoutFlags flags{shown.Guillotine, shown.CostOptimize, shown.FastOptimize};
+  const TLayoutFlags flags{shown.Guillotine, shown.CostOptimize, shown.FastOptimize,
+                           shown.DeepOptimize};
   ShowError(SaveLayoutsFile(ToStdString(*path), engine_, settings, flags));
 }
 

@@ -43,7 +43,7 @@ void ChooseKey(TSDIAppForm& window, const QString& key) {
 
 // Control keys of the window (tabs, buttons, labels, check boxes, groups) plus the tool
 // button's hint.
-constexpr int kHintEntries = 63;
+constexpr int kHintEntries = 65;
 
 }  // namespace
 
@@ -68,6 +68,12 @@ class ConfigureTabTest : public QObject {
     for (const char* name : {"CheckBoxFastSpeed", "CheckBoxCostOptimize", "CheckBoxGuillotine"}) {
       QVERIFY(Child<QCheckBox>(window.ConfigureTab(), name).isChecked());
     }
+    auto& deep = Child<QCheckBox>(window.ConfigureTab(), "CheckBoxDeepOptimize");
+    QVERIFY(!deep.isChecked());
+    QCOMPARE(deep.text(), QString("Deep Optimize"));
+    QCOMPARE(Edit(window, "EditDeepSeconds").text(), QString("10"));
+    QCOMPARE(Child<QLabel>(window.ConfigureTab(), "LabelSetupDeepSeconds").text(),
+             QString("Deep Seconds"));
     QCOMPARE(Colors(window, "ColorBoxSheets").Color(), TColor{32768});
     QCOMPARE(Colors(window, "ColorBoxSheets").currentText(), QString("Green"));
     QCOMPARE(Colors(window, "ColorBoxParts").currentText(), QString("Aqua"));
@@ -126,6 +132,8 @@ class ConfigureTabTest : public QObject {
     Edit(window, "EditHeightEdige").setText("7");
     Edit(window, "EditMeasure").setText("mm");
     Child<QCheckBox>(window.ConfigureTab(), "CheckBoxGuillotine").setChecked(false);
+    Child<QCheckBox>(window.ConfigureTab(), "CheckBoxDeepOptimize").setChecked(true);
+    Edit(window, "EditDeepSeconds").setText("60");
     Colors(window, "ColorBoxSheets").SetColor(0xFF0000);
     Colors(window, "ColorBoxOffcuts").SetColor(0x123456);
     const TOptionSettings saved = window.ConfigureTab().Settings();
@@ -133,14 +141,16 @@ class ConfigureTabTest : public QObject {
 
     TIniFile file(fixture.PathOf("default.opt").toStdString());
     const std::vector<std::string> keys = {
-        "BLADE_WIDTH", "FAST_OPTIMIZE",   "COST_OPTIMIZE", "GUILLOTINE",
-        "MEASURE",     "PRINTERFONTSIZE", "LENGTH_EDGE",   "WIDTH_EDGE",
-        "SCRAP_LEN1",  "SCRAP_LEN2",      "SHEET_COLOR",   "PART_COLOR",
-        "EDGE_COLOR",  "OFFCUT_COLOR",    "DRILL_DEPTH",   "SAFETY_HEIGTH"};
+        "BLADE_WIDTH",     "FAST_OPTIMIZE", "COST_OPTIMIZE", "GUILLOTINE",   "MEASURE",
+        "PRINTERFONTSIZE", "LENGTH_EDGE",   "WIDTH_EDGE",    "SCRAP_LEN1",   "SCRAP_LEN2",
+        "SHEET_COLOR",     "PART_COLOR",    "EDGE_COLOR",    "OFFCUT_COLOR", "DRILL_DEPTH",
+        "SAFETY_HEIGTH",   "DEEP_OPTIMIZE", "DEEP_SECONDS"};
     QVERIFY(file.ReadSectionKeys("OPTION") == keys);
     QCOMPARE(file.ReadString("OPTION", "WIDTH_EDGE", ""), std::string("5"));
     QCOMPARE(file.ReadString("OPTION", "LENGTH_EDGE", ""), std::string("7"));
     QCOMPARE(file.ReadString("OPTION", "GUILLOTINE", ""), std::string("F"));
+    QCOMPARE(file.ReadString("OPTION", "DEEP_OPTIMIZE", ""), std::string("T"));
+    QCOMPARE(file.ReadString("OPTION", "DEEP_SECONDS", ""), std::string("60"));
     QCOMPARE(file.ReadString("OPTION", "SHEET_COLOR", ""), std::string("16711680"));
     QCOMPARE(file.ReadString("JOB", "OWNER", ""), std::string("Ann"));
 
@@ -160,6 +170,9 @@ class ConfigureTabTest : public QObject {
                                            << "define length edge format error in configure tab";
     QTest::newRow("min width") << "EditMinOffcutLength2"
                                << "define Min. Scrap Width format error in setup tab";
+    QTest::newRow("deep seconds")
+        << "EditDeepSeconds"
+        << "define deep seconds format error in configure tab (a whole number from 1 to 3600)";
   }
 
   void ReadOptionReportsTheFailingBox() {
@@ -236,7 +249,7 @@ class ConfigureTabTest : public QObject {
     QVERIFY(!group.isHidden());
     Click(window, "CheckBoxCustomCaption");
     QVERIFY(group.isHidden());
-    QCOMPARE(Child<QComboBox>(window.ConfigureTab(), "ComboBoxInterfaceCaption").count(), 155);
+    QCOMPARE(Child<QComboBox>(window.ConfigureTab(), "ComboBoxInterfaceCaption").count(), 158);
   }
 
   void ChoosingAKeyShowsItsTexts_data() {
@@ -315,7 +328,7 @@ class ConfigureTabTest : public QObject {
     fixture.Services.SaveAnswers.push_back(fixture.Write("mine.cap", "[NOTE]\nBY=Ann\n"));
     Click(window, "ButtonSaveCaption");
     TIniFile file(fixture.PathOf("mine.cap").toStdString());
-    QCOMPARE(file.ReadSectionKeys("CAPTION").size(), size_t{147});
+    QCOMPARE(file.ReadSectionKeys("CAPTION").size(), size_t{150});
     QCOMPARE(file.ReadSectionKeys("HINT").size(), size_t{kHintEntries});
     QVERIFY(!file.ValueExists("CAPTION", "Start Optimize Button"));
     QCOMPARE(file.ReadString("HINT", "Start Optimize Button", ""),
