@@ -201,6 +201,13 @@ constexpr TDefaultEntry kDefaults[] = {
      ""},
     {"Stop Optimize Button", kControl, "Stop", "Stop the optimize job, keep the result shown"},
     {"MSG_PART_CANT_BE_ROTATED", kText, "This part can't be rotated: its Rotate is N.", ""},
+    {"Lower Bound Caption", kControl, "Lower Bound", "No plan of this job can do better"},
+    {"Gap Caption", kControl, "Gap", "How far the result lies above the lower bound"},
+    {"Optimal Caption", kText, "optimal", ""},
+    {"Deep Time Limit Caption", kText, "Deep search ended by its time limit", ""},
+    {"Deep Stopped Caption", kText, "Deep search ended by the Stop button", ""},
+    {"MSG_RESULT_SUMMARY_INVALID", kText,
+     "the value \"%s\" of %s does not fit a deep search summary", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

@@ -43,7 +43,7 @@ void ChooseKey(TSDIAppForm& window, const QString& key) {
 
 // Control keys of the window (tabs, buttons, labels, check boxes, groups) plus the tool
 // button's hint.
-constexpr int kHintEntries = 63;
+constexpr int kHintEntries = 65;
 
 }  // namespace
 
@@ -236,7 +236,7 @@ class ConfigureTabTest : public QObject {
     QVERIFY(!group.isHidden());
     Click(window, "CheckBoxCustomCaption");
     QVERIFY(group.isHidden());
-    QCOMPARE(Child<QComboBox>(window.ConfigureTab(), "ComboBoxInterfaceCaption").count(), 155);
+    QCOMPARE(Child<QComboBox>(window.ConfigureTab(), "ComboBoxInterfaceCaption").count(), 161);
   }
 
   void ChoosingAKeyShowsItsTexts_data() {
@@ -315,7 +315,7 @@ class ConfigureTabTest : public QObject {
     fixture.Services.SaveAnswers.push_back(fixture.Write("mine.cap", "[NOTE]\nBY=Ann\n"));
     Click(window, "ButtonSaveCaption");
     TIniFile file(fixture.PathOf("mine.cap").toStdString());
-    QCOMPARE(file.ReadSectionKeys("CAPTION").size(), size_t{147});
+    QCOMPARE(file.ReadSectionKeys("CAPTION").size(), size_t{153});
     QCOMPARE(file.ReadSectionKeys("HINT").size(), size_t{kHintEntries});
     QVERIFY(!file.ValueExists("CAPTION", "Start Optimize Button"));
     QCOMPARE(file.ReadString("HINT", "Start Optimize Button", ""),
