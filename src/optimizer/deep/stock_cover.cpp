@@ -6,7 +6,9 @@
 namespace vexlin {
 namespace {
 
-constexpr int64_t kNodeLimit = 200'000;
+// The search's budget: nodes, each costing a pass over the needs and the sheet types.
+constexpr int64_t kMostNodes = 200'000;
+constexpr int64_t kWork = 10'000'000;
 constexpr Int128 kNoCover = Int128{1} << 120;
 
 Int128 CeilDivide(Int128 a, Int128 b) {
@@ -42,6 +44,8 @@ class TCoverSearch {
       need.Amount = std::clamp<Int128>(need.Amount, 0, capacity);
     }
     sheetsLeft_ = std::clamp<int64_t>(leastSheets, 0, allSheets);
+    const auto nodeWork = static_cast<int64_t>((needs_.size() + 1) * (stock_.size() + 1));
+    nodeLimit_ = std::clamp<int64_t>(kWork / nodeWork, 1000, kMostNodes);
     byValue_.resize(stock_.size());
     std::iota(byValue_.begin(), byValue_.end(), size_t{0});
     std::stable_sort(byValue_.begin(), byValue_.end(),
@@ -124,7 +128,7 @@ class TCoverSearch {
   }
 
   void Search(size_t depth) {
-    if (++nodes_ > kNodeLimit) {
+    if (++nodes_ > nodeLimit_) {
       aborted_ = true;
       return;
     }
@@ -149,6 +153,7 @@ class TCoverSearch {
   Int128 value_ = 0;
   Int128 best_ = kNoCover;
   int64_t nodes_ = 0;
+  int64_t nodeLimit_ = kMostNodes;
   bool aborted_ = false;
 };
 
