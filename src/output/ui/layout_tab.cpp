@@ -163,6 +163,8 @@ QGroupBox* TLayoutTab::BuildInfoGroup() {
              lowerBoundValue_ = AddValueLabel("LabelLowerBound"));
   AddFactRow(*facts, gap_ = AddCaptionLabel("LabelLayoutGap"),
              gapValue_ = AddValueLabel("LabelGap"));
+  // Shown only with a result of the deep search.
+  for (QLabel* label : {lowerBound_, lowerBoundValue_, gap_, gapValue_}) label->hide();
   facts->setColumnStretch(1, 1);
 
   auto* switches = new QGridLayout();

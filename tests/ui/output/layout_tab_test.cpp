@@ -202,7 +202,8 @@ class LayoutTabTest : public QObject {
     StartOptimize(window);
     QCOMPARE(fixture.Services.Messages.size(), 1);
     QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
-    QCOMPARE(Facts(window), QStringList({"_", "_", "_", "_", "_", "_", "_", "_", "0", ""}));
+    QCOMPARE(Facts(window),
+             QStringList({"_", "_", "_", "_", "_", "_", "_", "_", "_", "_", "0", ""}));
     window.PartsTab().Grid().SetCell(1, 1, "600");
     StartOptimize(window);
     Scroll(window).setValue(1);
