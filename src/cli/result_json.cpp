@@ -4,6 +4,7 @@
 
 #include "model/run_options.h"
 #include "optimizer/vexlin.h"
+#include "output/deep_summary_text.h"
 
 namespace vexlin {
 namespace {
@@ -58,6 +59,19 @@ ordered_json LayoutJson(const TPacket& layout) {
                       {"pieces", std::move(pieces)}};
 }
 
+// Sheets as a count, areas in square units, costs in units, as the other totals.
+ordered_json BoundJson(const TDeepSummary& deep) {
+  switch (deep.Measure) {
+    case TDeepMeasure::Sheets:
+      return static_cast<int64_t>(deep.LowerBound);
+    case TDeepMeasure::Area:
+      return deep.LowerBound / 1e6;
+    case TDeepMeasure::Cost:
+      return deep.LowerBound / 1000;
+  }
+  return deep.LowerBound;
+}
+
 }  // namespace
 
 std::string ResultJson(const TVexlin& engine, const TJsonRunFacts& facts) {
@@ -70,20 +84,25 @@ std::string ResultJson(const TVexlin& engine, const TJsonRunFacts& facts) {
       sheetsUsed += layout.Count;
     }
   }
-  const ordered_json result = {{"status", ok ? "ok" : "error"},
-                               {"message", facts.Message},
-                               {"unit", facts.Run.UnitText},
-                               {"blade_width", Length(facts.Run.BladeWidth)},
-                               {"length_edge", Length(facts.Run.LengthEdge)},
-                               {"width_edge", Length(facts.Run.WidthEdge)},
-                               {"guillotine", facts.Run.Guillotine},
-                               {"cost_mode", facts.Run.CostOptimize},
-                               {"fast_mode", facts.Run.FastOptimize},
-                               {"sheets_used", sheetsUsed},
-                               {"total_cost", ok ? engine.BestResult.TotalCost() / 1000 : 0.0},
-                               {"utilisation", ok ? engine.BestResult.UsedPercent() : 0.0},
-                               {"seconds", facts.Seconds},
-                               {"layouts", std::move(layouts)}};
+  ordered_json result = {{"status", ok ? "ok" : "error"},
+                         {"message", facts.Message},
+                         {"unit", facts.Run.UnitText},
+                         {"blade_width", Length(facts.Run.BladeWidth)},
+                         {"length_edge", Length(facts.Run.LengthEdge)},
+                         {"width_edge", Length(facts.Run.WidthEdge)},
+                         {"guillotine", facts.Run.Guillotine},
+                         {"cost_mode", facts.Run.CostOptimize},
+                         {"fast_mode", facts.Run.FastOptimize},
+                         {"sheets_used", sheetsUsed},
+                         {"total_cost", ok ? engine.BestResult.TotalCost() / 1000 : 0.0},
+                         {"utilisation", ok ? engine.BestResult.UsedPercent() : 0.0},
+                         {"seconds", facts.Seconds},
+                         {"layouts", std::move(layouts)}};
+  if (ok && engine.Deep.Ran) {
+    result["lower_bound"] = BoundJson(engine.Deep);
+    result["gap_percent"] = engine.Deep.GapPercent();
+    result["deep_end"] = std::string(DeepEndWord(engine.Deep.End));
+  }
   return result.dump(2) + "\n";
 }
 

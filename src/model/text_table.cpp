@@ -208,6 +208,13 @@ constexpr TDefaultEntry kDefaults[] = {
      "time limit of the deep search in whole seconds, 1 to 3600"},
     {"MSG_DEEP_SECONDS_FORMAT_INVALID", kText,
      "define deep seconds format error in configure tab (a whole number from 1 to 3600)", ""},
+    {"Lower Bound Caption", kControl, "Lower Bound", "No plan of this job can do better"},
+    {"Gap Caption", kControl, "Gap", "How far the result lies above the lower bound"},
+    {"Optimal Caption", kText, "optimal", ""},
+    {"Deep Time Limit Caption", kText, "Deep search ended by its time limit", ""},
+    {"Deep Stopped Caption", kText, "Deep search ended by the Stop button", ""},
+    {"MSG_RESULT_SUMMARY_INVALID", kText,
+     "the value \"%s\" of %s does not fit a deep search summary", ""},
 };
 
 constexpr const char* kDefaultOffcutWord = "Offcut";

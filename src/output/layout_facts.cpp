@@ -7,6 +7,7 @@
 #include "model/packet.h"
 #include "model/pub_func.h"
 #include "model/text_table.h"
+#include "output/deep_summary_text.h"
 #include "output/report.h"
 
 namespace vexlin {
@@ -48,7 +49,8 @@ TGrid PartRows(const TPacket& layout) {
 
 }  // namespace
 
-TLayoutFacts LayoutFactsOf(const TPacket& layout, const TReportSettings& settings) {
+TLayoutFacts LayoutFactsOf(const TPacket& layout, const TReportSettings& settings,
+                           const TDeepSummary& deep) {
   const int64_t usableLength = int64_t{layout.Length} - settings.BladeWidth;
   const int64_t usableWidth = int64_t{layout.Width} - settings.BladeWidth;
   const int64_t fullLength = usableLength + 2 * int64_t{settings.LengthEdge};
@@ -65,6 +67,10 @@ TLayoutFacts LayoutFactsOf(const TPacket& layout, const TReportSettings& setting
   facts.SheetHint = SheetHint(settings);
   facts.UsableHint = UsableHint(layout, usableLength, usableWidth, settings);
   facts.PartRows = PartRows(layout);
+  if (deep.Ran) {
+    facts.LowerBound = DeepBoundText(deep, settings);
+    facts.Gap = DeepGapText(deep);
+  }
   return facts;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input/grid_rows.h"
+#include "optimizer/deep/deep_search.h"
 
 namespace vexlin {
 
@@ -24,10 +25,14 @@ struct TLayoutFacts {
   std::string SheetHint;    // the two trims
   std::string UsableHint;   // label, usable length, width and area
   TGrid PartRows;           // label and count of every part type of the layout
+  std::string LowerBound;   // of the whole result, when the deep search made it
+  std::string Gap;          // "4.17%", "0% optimal"
 };
 
-// The facts of a layout cut in a run with these settings.
-TLayoutFacts LayoutFactsOf(const TPacket& layout, const TReportSettings& settings);
+// The facts of a layout cut in a run with these settings, and what the deep search proved
+// of the result it belongs to.
+TLayoutFacts LayoutFactsOf(const TPacket& layout, const TReportSettings& settings,
+                           const TDeepSummary& deep = {});
 
 // An entry of the layout list: "2 / 5" for the second of five.
 std::string LayoutListItem(size_t index, size_t count);

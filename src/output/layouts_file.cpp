@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -15,6 +17,7 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "optimizer/vexlin.h"
+#include "output/deep_summary_text.h"
 #include "output/loaded_result_check.h"
 #include "output/result_profiles.h"
 
@@ -25,6 +28,8 @@ constexpr std::string_view kOptions = "OPTION";
 constexpr std::string_view kPrefix = "LYT";
 // Files of older versions were read under this prefix.
 constexpr std::string_view kOldPrefix = "OT";
+// What the deep search proved of the result; older files and readers know nothing of it.
+constexpr std::string_view kDeep = "DEEP";
 
 std::string Prefixed(std::string_view prefix, std::string_view tail) {
   return std::string(prefix) + std::string(tail);
@@ -95,6 +100,50 @@ TLayoutsLoad ReadSettings(const TIniFile& ini) {
   return load;
 }
 
+// The shortest text that reads back as the same value.
+std::string NumberText(double value) {
+  char digits[64];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  return std::string(digits, end.ptr);
+}
+
+void WriteDeepSummary(TIniFile& ini, const TDeepSummary& deep) {
+  if (!deep.Ran) return;
+  ini.WriteString(kDeep, "END", DeepEndWord(deep.End));
+  ini.WriteString(kDeep, "MEASURE", DeepMeasureWord(deep.Measure));
+  ini.WriteString(kDeep, "LOWER_BOUND", NumberText(deep.LowerBound));
+  ini.WriteString(kDeep, "ACHIEVED", NumberText(deep.Achieved));
+}
+
+std::optional<double> ReadAmount(std::string_view text) {
+  double value = 0.0;
+  const std::from_chars_result end = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (end.ec != std::errc{} || end.ptr != text.data() + text.size()) return std::nullopt;
+  if (!std::isfinite(value) || value < 0.0) return std::nullopt;
+  return value;
+}
+
+// A file without the section holds a result of the normal search: Ran stays false.
+std::string ReadDeepSummary(const TIniFile& ini, TDeepSummary& deep) {
+  deep = {};
+  if (!ini.SectionExists(kDeep)) return {};
+  const auto damaged = [&ini](std::string_view key) {
+    return FilledText("MSG_RESULT_SUMMARY_INVALID", {ini.ReadString(kDeep, key, ""),
+                                                     std::string(kDeep) + " " + std::string(key)});
+  };
+  const std::optional<TDeepEnd> end = DeepEndOfWord(ini.ReadString(kDeep, "END", ""));
+  if (!end) return damaged("END");
+  const std::optional<TDeepMeasure> measure =
+      DeepMeasureOfWord(ini.ReadString(kDeep, "MEASURE", ""));
+  if (!measure) return damaged("MEASURE");
+  const std::optional<double> bound = ReadAmount(ini.ReadString(kDeep, "LOWER_BOUND", ""));
+  if (!bound) return damaged("LOWER_BOUND");
+  const std::optional<double> achieved = ReadAmount(ini.ReadString(kDeep, "ACHIEVED", ""));
+  if (!achieved) return damaged("ACHIEVED");
+  deep = {true, *end, *measure, *bound, *achieved};
+  return {};
+}
+
 // The lists first, so that every layout can be checked against the part list as it is read.
 // A file that is there but holds neither settings nor layouts is no layouts file at all.
 std::string ReadResult(const TIniFile& ini, std::string_view prefix, TVexlin& read) {
@@ -121,7 +170,7 @@ std::string ReadResult(const TIniFile& ini, std::string_view prefix, TVexlin& re
     sheetsCut += layout.Count;
     read.BestResult.AddUsage(layout);
   }
-  return {};
+  return ReadDeepSummary(ini, read.Deep);
 }
 
 void AddLabelOnce(std::vector<std::string>& labels, const std::string& label) {
@@ -149,6 +198,7 @@ void TakeResult(TVexlin& engine, TVexlin& read) {
   engine.BestResult = std::move(read.BestResult);
   engine.Parts = std::move(read.Parts);
   engine.Sheets = std::move(read.Sheets);
+  engine.Deep = read.Deep;
   // The sheets left are not stored; the report needs them.
   engine.CountSheetsLeft();
 }
@@ -164,6 +214,7 @@ std::string SaveLayoutsFile(const std::string& path, const TVexlin& engine,
   engine.BestResult.SaveToIni(ini, kPrefix);
   engine.Parts.SaveToIni(ini, Prefixed(kPrefix, "P"));
   engine.Sheets.SaveToIni(ini, Prefixed(kPrefix, "S"));
+  WriteDeepSummary(ini, engine.Deep);
   SaveResultProfiles(ini, Prefixed(kPrefix, "STR"), engine.Parts, ProfileShapes());
   return ini.Save();
 }

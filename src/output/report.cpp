@@ -13,6 +13,7 @@
 #include "model/rounding.h"
 #include "model/text_table.h"
 #include "optimizer/vexlin.h"
+#include "output/deep_summary_text.h"
 
 namespace vexlin {
 namespace {
@@ -112,6 +113,17 @@ void AddOptionLines(const TReportWriter& writer, std::vector<std::string>& lines
   lines.push_back(Entry25("Blade Width Caption", writer.WithUnit(settings.BladeWidth)));
   lines.push_back(Entry25("Length Edge Caption", writer.WithUnit(settings.LengthEdge)));
   lines.push_back(Entry25("Width Edge Caption", writer.WithUnit(settings.WidthEdge)));
+}
+
+// What the deep search proved of the result; nothing for a result it did not make.
+void AddDeepLines(const TReportWriter& writer, const TDeepSummary& deep,
+                  std::vector<std::string>& lines) {
+  if (!deep.Ran) return;
+  lines.push_back(Entry25("Lower Bound Caption", DeepBoundText(deep, writer.Settings())));
+  lines.push_back(Entry25("Gap Caption", DeepGapText(deep)));
+  if (const std::string_view key = DeepEndCaptionKey(deep.End); !key.empty()) {
+    lines.push_back(Caption(key));
+  }
 }
 
 std::string SheetHeading() {
@@ -245,6 +257,7 @@ std::vector<std::string> FormatRunReport(const TVexlin& run, const TReportSettin
   const TReportWriter writer(settings);
   std::vector<std::string> lines{" "};
   AddOptionLines(writer, lines);
+  AddDeepLines(writer, run.Deep, lines);
   lines.push_back(Caption("Tab Sheets") + ":");
   lines.push_back(SheetHeading());
   const int64_t used = AddSheetLines(writer, run, lines);

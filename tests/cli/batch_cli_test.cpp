@@ -239,6 +239,28 @@ TEST_F(BatchCli, SavedResultReloadsWithoutOptimising) {
   EXPECT_EQ(empty.Err, "Layout is empty, please optimize first.\n");
 }
 
+// The bound that a deep search saved with its result comes back in the report and the JSON;
+// a result of the normal search has neither.
+TEST_F(BatchCli, ADeepResultTellsItsBoundInReportAndJson) {
+  WriteJob();
+  const std::string saved = folder_.PathOf("job.lyt");
+  const std::string normal = folder_.PathOf("normal.json");
+  ASSERT_EQ(RunBatchProgram({"--save-result", saved, "--json", normal, Folder()}).ExitCode, 0);
+  EXPECT_FALSE(nlohmann::json::parse(ReadWholeFile(normal)).contains("lower_bound"));
+  folder_.Write("job.lyt", ReadWholeFile(saved) +
+                               "[DEEP]\r\nEND=lower bound\r\nMEASURE=sheets\r\n"
+                               "LOWER_BOUND=1\r\nACHIEVED=1\r\n");
+  const std::string deep = folder_.PathOf("deep.json");
+  const TBatchProcess load = RunBatchProgram({"--load-result", saved, "--json", deep});
+  ASSERT_EQ(load.ExitCode, 0) << load.Err;
+  EXPECT_NE(load.Out.find("Lower Bound              : 1\n"), std::string::npos) << load.Out;
+  EXPECT_NE(load.Out.find("Gap                      : 0% optimal\n"), std::string::npos);
+  const auto json = nlohmann::json::parse(ReadWholeFile(deep));
+  EXPECT_EQ(json["lower_bound"], 1);
+  EXPECT_EQ(json["gap_percent"], 0.0);
+  EXPECT_EQ(json["deep_end"], "lower bound");
+}
+
 TEST_F(BatchCli, WritesDrawingsProgramsAndPicturesPerLayout) {
   WriteJob();
   const TBatchProcess run =

@@ -39,7 +39,7 @@ TEST_F(CaptionFile, SavingWritesEveryCaptionAndHintOnce) {
   const std::string path = folder_.PathOf("mine.cap");
   ASSERT_EQ(WriteCaptionFile(path, table_), "");
   const TIniFile ini(path);
-  EXPECT_EQ(ini.ReadSectionKeys("CAPTION").size(), 150u);
+  EXPECT_EQ(ini.ReadSectionKeys("CAPTION").size(), 156u);
   EXPECT_FALSE(ini.ValueExists("CAPTION", "Start Optimize Button"));
   EXPECT_TRUE(ini.ValueExists("HINT", "Start Optimize Button"));
   size_t controls = 0;

@@ -11,7 +11,7 @@ namespace {
 TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   const TTextTable table;
   const std::vector<std::string>& keys = table.Keys();
-  ASSERT_EQ(keys.size(), 158u);
+  ASSERT_EQ(keys.size(), 164u);
   std::vector<size_t> separators;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (table.Kind(keys[i]) == TCaptionKind::None) separators.push_back(i);
@@ -36,6 +36,8 @@ TEST(TextTableKeys, ListHasEveryItemInEditorOrder) {
   EXPECT_EQ(keys[153], "Stop Optimize Button");
   EXPECT_EQ(keys[154], "MSG_PART_CANT_BE_ROTATED");
   EXPECT_EQ(keys[157], "MSG_DEEP_SECONDS_FORMAT_INVALID");
+  EXPECT_EQ(keys[158], "Lower Bound Caption");
+  EXPECT_EQ(keys[163], "MSG_RESULT_SUMMARY_INVALID");
 }
 
 TEST(TextTableDefaults, FilledTextsQuoteTheirNamesInOrder) {
@@ -55,7 +57,7 @@ TEST(TextTableKeys, KindsGiveTheCaptionFileEntries) {
     if (kind == TCaptionKind::Text || kind == TCaptionKind::Control) ++captions;
     if (kind == TCaptionKind::Control || kind == TCaptionKind::HintOnly) ++hints;
   }
-  EXPECT_EQ(captions, 150u);
+  EXPECT_EQ(captions, 156u);
   EXPECT_EQ(hints, 65u);
   EXPECT_EQ(table.Kind("Part Label Caption"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("MSG_LAYOUT_IS_EMPTY"), TCaptionKind::Text);
@@ -104,7 +106,7 @@ TEST(TextTableLookup, UnknownKeysAndSeparatorsAddressNothing) {
   }
   // Keys match exactly, as in a caption file.
   EXPECT_FALSE(table.HasKey("tab parts"));
-  EXPECT_EQ(table.Keys().size(), 158u);
+  EXPECT_EQ(table.Keys().size(), 164u);
 }
 
 TEST(TextTableLookup, EachKindTakesOnlyItsOwnTexts) {

@@ -13,6 +13,8 @@
 #include "model/text_table.h"
 #include "optimizer/search_test_jobs.h"
 #include "optimizer/vexlin.h"
+#include "output/layout_facts.h"
+#include "output/report.h"
 #include "support/temp_folder.h"
 
 namespace vexlin {
@@ -252,6 +254,44 @@ TEST_F(LayoutsFile, ADamagedFileIsRefusedAndTheOldResultStays) {
   folder_.Write("bad.lyt", good);
   EXPECT_EQ(LoadLayoutsFile(folder_.PathOf("bad.lyt"), loaded_).Error, "");
   EXPECT_EQ(Describe(loaded_.BestResult), Describe(saved_.BestResult));
+}
+
+// What the deep search proved travels with the result: the loaded result reports it as the
+// saved one did. A damaged summary is refused like any damaged value, and a file without one
+// (saved by the normal search or an older version) reports no bound.
+TEST_F(LayoutsFile, DeepSummaryTravelsWithTheResult) {
+  const std::string path = folder_.PathOf("deep.lyt");
+  saved_.Deep = {true, TDeepEnd::TimeLimit, TDeepMeasure::Area, 6.25e12, 7.5e12};
+  ASSERT_EQ(SaveLayoutsFile(path, saved_, settings_), "");
+  ASSERT_EQ(LoadFresh(path).Error, "");
+  TReportSettings report;
+  report.UnitText = "mm";
+  report.BladeWidth = settings_.BladeWidth;
+  const std::vector<std::string> lines = FormatRunReport(loaded_, report);
+  EXPECT_EQ(lines, FormatRunReport(saved_, report));
+  EXPECT_EQ(lines[8], "Lower Bound              : 6250000.sq.mm");
+  EXPECT_EQ(lines[9], "Gap                      : 20%");
+  EXPECT_EQ(lines[10], "Deep search ended by its time limit");
+  const TLayoutFacts facts = LayoutFactsOf(loaded_.BestResult[0], report, loaded_.Deep);
+  EXPECT_EQ(facts.LowerBound, LayoutFactsOf(saved_.BestResult[0], report, saved_.Deep).LowerBound);
+  EXPECT_EQ(facts.Gap, "20%");
+
+  const std::string good = folder_.Read("deep.lyt");
+  for (const auto& [key, value] : {std::pair{"END", "soon"}, std::pair{"MEASURE", "boards"},
+                                   std::pair{"LOWER_BOUND", "-1"}, std::pair{"ACHIEVED", "7e"}}) {
+    const std::string bad = folder_.Write("bad.lyt", EditKey(good, "DEEP", key, value));
+    const TLayoutsLoad load = LoadLayoutsFile(bad, loaded_);
+    EXPECT_NE(load.Error.find(std::string("\"") + value + "\" of DEEP " + key), std::string::npos)
+        << load.Error;
+    EXPECT_TRUE(loaded_.Deep.Ran) << key;
+  }
+
+  saved_.Deep = {};
+  ASSERT_EQ(SaveLayoutsFile(path, saved_, settings_), "");
+  EXPECT_FALSE(TIniFile(path).SectionExists("DEEP"));
+  ASSERT_EQ(LoadLayoutsFile(path, loaded_).Error, "");
+  EXPECT_FALSE(loaded_.Deep.Ran);
+  EXPECT_EQ(FormatRunReport(loaded_, report)[8], "Sheets:");
 }
 
 }  // namespace

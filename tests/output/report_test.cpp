@@ -9,6 +9,7 @@
 #include "model/run_options.h"
 #include "model/text_table.h"
 #include "optimizer/vexlin.h"
+#include "output/layout_facts.h"
 
 namespace vexlin {
 namespace {
@@ -198,6 +199,33 @@ TEST_F(ReportTest, ResultWithoutLayoutsReportsAnEmptyLastBoard) {
   EXPECT_EQ(lines[20], "Utilization              : 0%");
   EXPECT_EQ(lines[21], "LAST BOARD UTILIZATION   : 0%");
   EXPECT_EQ(lines[25], "THE LAST BOARD WASTE AREA: 0.sq.mm.");
+}
+
+// A result of the deep search tells its bound and gap right after the options, in its own
+// measure, and why the search ended when the machine decided it; the facts panel shows the
+// same. A result without the deep search shows none of it.
+TEST_F(ReportTest, DeepResultShowsItsBoundAndGap) {
+  using TLines = std::vector<std::string>;
+  const auto deepLines = [this](const TDeepSummary& deep) {
+    run_.Deep = deep;
+    const TLines lines = FormatRunReport(run_, settings_);
+    return TLines(lines.begin() + 8, lines.begin() + 11);
+  };
+  EXPECT_EQ(deepLines({true, TDeepEnd::WorkDone, TDeepMeasure::Sheets, 2, 3}),
+            (TLines{"Lower Bound              : 2", "Gap                      : 50%", "Sheets:"}));
+  EXPECT_EQ(
+      deepLines({true, TDeepEnd::TimeLimit, TDeepMeasure::Area, 2928200e6, 2928200e6}),
+      (TLines{"Lower Bound              : 2928200.sq.mm", "Gap                      : 0% optimal",
+              "Deep search ended by its time limit"}));
+  EXPECT_EQ(deepLines({true, TDeepEnd::Stopped, TDeepMeasure::Cost, 25000, 37500}),
+            (TLines{"Lower Bound              : 25", "Gap                      : 50%",
+                    "Deep search ended by the Stop button"}));
+  const TLayoutFacts facts = LayoutFactsOf(run_.BestResult[0], settings_, run_.Deep);
+  EXPECT_EQ(facts.LowerBound, "25");
+  EXPECT_EQ(facts.Gap, "50%");
+  run_.Deep = {};
+  EXPECT_EQ(FormatRunReport(run_, settings_)[8], "Sheets:");
+  EXPECT_EQ(LayoutFactsOf(run_.BestResult[0], settings_, run_.Deep).LowerBound, "");
 }
 
 TEST(PercentText, RoundsToTwoDecimalsHalfToEven) {

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "model/ui/caption_texts.h"
 #include "optimizer/vexlin.h"
@@ -158,6 +159,12 @@ QGroupBox* TLayoutTab::BuildInfoGroup() {
              wasteArea_ = AddValueLabel("LabelWasteArea"));
   AddFactRow(*facts, utilization_ = AddCaptionLabel("LabelLayoutUtilization"),
              utilizationValue_ = AddValueLabel("LabelUtilization"));
+  AddFactRow(*facts, lowerBound_ = AddCaptionLabel("LabelLayoutLowerBound"),
+             lowerBoundValue_ = AddValueLabel("LabelLowerBound"));
+  AddFactRow(*facts, gap_ = AddCaptionLabel("LabelLayoutGap"),
+             gapValue_ = AddValueLabel("LabelGap"));
+  // Shown only with a result of the deep search.
+  for (QLabel* label : {lowerBound_, lowerBoundValue_, gap_, gapValue_}) label->hide();
   facts->setColumnStretch(1, 1);
 
   auto* switches = new QGridLayout();
@@ -315,7 +322,7 @@ void TLayoutTab::ShowScheme() {
 }
 
 void TLayoutTab::ShowPacket(TPacket& layout) {
-  const TLayoutFacts facts = LayoutFactsOf(layout, settings_);
+  const TLayoutFacts facts = LayoutFactsOf(layout, settings_, engine_->Deep);
   ShowFacts(facts);
   view_->ShowSheet(layout, settings_, context_.PictureStyle(), facts.SheetHint, facts.UsableHint);
   GenerateOffcutParts(layout, settings_.BladeWidth, settings_.Guillotine);
@@ -333,6 +340,14 @@ void TLayoutTab::ShowFacts(const TLayoutFacts& facts) {
   sheetNumber_->setText(ToQString(facts.Quantity));
   sheetCost_->setText(ToQString(facts.Cost));
   sheetArea_->setText(ToQString(facts.Area));
+  // Only a result of the deep search has a bound to show.
+  for (const auto& [caption, value, text] :
+       {std::tuple{lowerBound_, lowerBoundValue_, &facts.LowerBound},
+        std::tuple{gap_, gapValue_, &facts.Gap}}) {
+    value->setText(ToQString(*text));
+    caption->setVisible(!text->empty());
+    value->setVisible(!text->empty());
+  }
 }
 
 void TLayoutTab::RefreshCaptions() {
@@ -344,6 +359,8 @@ void TLayoutTab::RefreshCaptions() {
   ApplyCaption(*area_, "Area Caption");
   ApplyCaption(*waste_, "Waste Area Caption");
   ApplyCaption(*utilization_, "Layout Sheet Utilization Caption");
+  ApplyCaption(*lowerBound_, "Lower Bound Caption");
+  ApplyCaption(*gap_, "Gap Caption");
   ApplyCaption(*partsInLayout_, "Parts in Layout Caption");
   ApplyCaption(*sheetHead_, "Tab Sheets");
   ApplyCaption(*showOffcuts_, "Tab Offcuts");

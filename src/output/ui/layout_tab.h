@@ -114,6 +114,10 @@ class TLayoutTab : public QWidget {
   QLabel* sheetArea_ = nullptr;
   QLabel* wasteArea_ = nullptr;
   QLabel* utilizationValue_ = nullptr;
+  QLabel* lowerBound_ = nullptr;
+  QLabel* lowerBoundValue_ = nullptr;
+  QLabel* gap_ = nullptr;
+  QLabel* gapValue_ = nullptr;
   QCheckBox* showLabel_ = nullptr;
   QCheckBox* showLengthXWidth_ = nullptr;
   QCheckBox* showXYPos_ = nullptr;

@@ -151,6 +151,25 @@ class LayoutTabTest : public QObject {
     QCOMPARE(PixelsOf(paintBox, kOffcutColour), 0);
   }
 
+  // Only a result that the deep search made has a bound and a gap to show; hiding the
+  // layout takes them away with the other facts.
+  void TheBoundAndGapShowOnlyWithADeepResult() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenJob(fixture);
+    StartOptimize(window);
+    auto& bound = Child<QLabel>(window.LayoutTab(), "LabelLowerBound");
+    QVERIFY(!bound.isVisible());
+    window.Engine().Deep = {true, TDeepEnd::WorkDone, TDeepMeasure::Area, 750000e6, 900000e6};
+    window.LayoutTab().ShowScheme();
+    QVERIFY(bound.isVisible());
+    QCOMPARE(bound.text(), QString("750000.sq.mm"));
+    QCOMPARE(Text(window, "LabelGap"), QString("20%"));
+    QVERIFY(Child<QLabel>(window.LayoutTab(), "LabelLayoutGap").isVisible());
+    window.LayoutTab().HideLayout();
+    QVERIFY(!bound.isVisible());
+    QCOMPARE(Text(window, "LabelGap"), QString());
+  }
+
   void ASwitchBeforeAnyRunSaysThereIsNoLayout() {
     TWindowFixture fixture;
     TSDIAppForm& window = OpenJob(fixture);
@@ -164,7 +183,7 @@ class LayoutTabTest : public QObject {
     QStringList facts;
     for (const char* label :
          {"LabelSheetLabel", "LabelSheetNumber", "LabelSheetLength", "LabelSheetWidth", "LabelCost",
-          "LabelArea", "LabelWasteArea", "LabelUtilization"}) {
+          "LabelArea", "LabelWasteArea", "LabelUtilization", "LabelLowerBound", "LabelGap"}) {
       facts << Text(window, label);
     }
     for (int i = 0; i < LayoutList(window).count(); ++i) facts << LayoutList(window).itemText(i);
@@ -183,7 +202,8 @@ class LayoutTabTest : public QObject {
     StartOptimize(window);
     QCOMPARE(fixture.Services.Messages.size(), 1);
     QVERIFY(!Child<QWidget>(window.LayoutTab(), "DrawPanelSheet").isVisible());
-    QCOMPARE(Facts(window), QStringList({"_", "_", "_", "_", "_", "_", "_", "_", "0", ""}));
+    QCOMPARE(Facts(window),
+             QStringList({"_", "_", "_", "_", "_", "_", "_", "_", "_", "_", "0", ""}));
     window.PartsTab().Grid().SetCell(1, 1, "600");
     StartOptimize(window);
     Scroll(window).setValue(1);
