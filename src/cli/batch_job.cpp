@@ -162,6 +162,7 @@ TBatchRun RunBatchJob(const TBatchOptions& options, TVexlin& engine,
   if (const auto fault = ReadOptionValues(run.Settings, values)) {
     return Refuse(run, kBatchRefused, fault->Message);
   }
+  if (options.Deep) values.DeepOptimize = *options.Deep;
   run.Facts = FactsOf(values);
   if (options.LoadResultFile.empty()) {
     Optimize(files, values, engine, progressStep, run);

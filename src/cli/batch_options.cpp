@@ -15,6 +15,8 @@ const std::map<std::string, TFlagSetter>& Flags() {
       {"--no-cost", [](TBatchOptions& o) { o.Cost = false; }},
       {"--guillotine", [](TBatchOptions& o) { o.Guillotine = true; }},
       {"--no-guillotine", [](TBatchOptions& o) { o.Guillotine = false; }},
+      {"--deep", [](TBatchOptions& o) { o.Deep = true; }},
+      {"--no-deep", [](TBatchOptions& o) { o.Deep = false; }},
       {"--labels", [](TBatchOptions& o) { o.ShowLabels = true; }},
       {"--no-labels", [](TBatchOptions& o) { o.ShowLabels = false; }},
       {"--sizes", [](TBatchOptions& o) { o.ShowSizes = true; }},

@@ -18,6 +18,7 @@ struct TBatchOptions {
   std::optional<bool> Fast;
   std::optional<bool> Cost;
   std::optional<bool> Guillotine;
+  std::optional<bool> Deep;
   std::optional<std::string> BladeWidth;
   std::string ProfilesFile;
   // A saved result to report and export instead of optimising.
