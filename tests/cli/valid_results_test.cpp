@@ -1,0 +1,69 @@
+// Every public job and the bundled example, in each mode, run as the batch tool runs them
+// and held to the independent check of a result.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/batch_job.h"
+#include "input/option_values.h"
+#include "optimizer/vexlin.h"
+#include "support/result_validity.h"
+
+namespace vexlin {
+namespace {
+
+struct TJobCase {
+  const char* Job;
+  const char* Mode;
+};
+
+std::string JobFolder(const std::string& job) {
+  const std::string data = VEXLIN_TEST_DATA_DIR;
+  return job == "example" ? data + "/../../examples" : data + "/jobs/" + job;
+}
+
+// The current search alone, whatever a job's options say of the deep search.
+std::vector<std::string> ModeArguments(const std::string& mode) {
+  if (mode == "fast") return {"--fast", "--no-cost", "--no-guillotine", "--no-deep"};
+  if (mode == "cost") return {"--no-fast", "--cost", "--no-guillotine", "--no-deep"};
+  if (mode == "guillotine") return {"--no-fast", "--no-cost", "--guillotine", "--no-deep"};
+  return {"--no-fast", "--no-cost", "--no-guillotine", "--no-deep"};
+}
+
+class ValidResults : public ::testing::TestWithParam<TJobCase> {
+ protected:
+  void TearDown() override { ApplyOptionValues(TOptionValues()); }
+};
+
+TEST_P(ValidResults, PassTheIndependentCheck) {
+  const TJobCase& job = GetParam();
+  std::vector<std::string> arguments = ModeArguments(job.Mode);
+  arguments.push_back(JobFolder(job.Job));
+  std::string error;
+  const TBatchOptions options = ParseBatchArguments(arguments, error);
+  ASSERT_EQ(error, "");
+  TVexlin engine;
+  const TBatchRun run = RunBatchJob(options, engine, {});
+  ASSERT_EQ(run.ExitCode, kBatchDone) << run.Error;
+  ASSERT_FALSE(engine.BestResult.Empty());
+  EXPECT_EQ(ResultFaults(engine, {.Guillotine = run.Values.Guillotine}),
+            std::vector<std::string>{});
+}
+
+std::vector<TJobCase> AllCases() {
+  std::vector<TJobCase> cases;
+  for (const char* job : {"drawers_guil", "kitchen_small", "office_cost", "shopfit_40types",
+                          "wardrobe_trim", "example"}) {
+    for (const char* mode : {"normal", "fast", "cost", "guillotine"}) cases.push_back({job, mode});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, ValidResults, ::testing::ValuesIn(AllCases()), [](const auto& info) {
+  return std::string(info.param.Job) + "_" + info.param.Mode;
+});
+
+}  // namespace
+}  // namespace vexlin
