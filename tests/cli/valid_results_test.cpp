@@ -1,5 +1,6 @@
 // Every public job and the bundled example, in each mode, run as the batch tool runs them
-// and held to the independent check of a result.
+// and held to the independent check of a result; a deep result is no worse than the
+// current search's.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,9 @@
 
 #include "cli/batch_job.h"
 #include "input/option_values.h"
+#include "input/options_file.h"
+#include "model/random.h"
+#include "optimizer/deep/lower_bound.h"
 #include "optimizer/vexlin.h"
 #include "support/result_validity.h"
 
@@ -24,12 +28,30 @@ std::string JobFolder(const std::string& job) {
   return job == "example" ? data + "/../../examples" : data + "/jobs/" + job;
 }
 
-// The current search alone, whatever a job's options say of the deep search.
+// The current search alone, whatever a job's options say of the deep search; deep mode
+// keeps the job's own options.
 std::vector<std::string> ModeArguments(const std::string& mode) {
   if (mode == "fast") return {"--fast", "--no-cost", "--no-guillotine", "--no-deep"};
   if (mode == "cost") return {"--no-fast", "--cost", "--no-guillotine", "--no-deep"};
   if (mode == "guillotine") return {"--no-fast", "--no-cost", "--guillotine", "--no-deep"};
+  if (mode == "deep") return {"--deep"};
   return {"--no-fast", "--no-cost", "--no-guillotine", "--no-deep"};
+}
+
+// As a fresh batch process runs it: the random sequence from its start.
+TBatchRun RunJob(const std::string& job, std::vector<std::string> arguments, TVexlin& engine) {
+  ResetRandomForTests();
+  arguments.push_back(JobFolder(job));
+  std::string error;
+  const TBatchOptions options = ParseBatchArguments(arguments, error);
+  EXPECT_EQ(error, "");
+  return RunBatchJob(options, engine, {});
+}
+
+// The result's sheets, area or cost, as the job's own options measure it.
+double JobValue(const std::string& job, const TVexlin& engine) {
+  const bool costMode = ReadOptionsFile(JobFolder(job) + "/default.opt").CostOptimize;
+  return ResultValue(engine.BestResult, JobMeasure(engine.Sheets, costMode));
 }
 
 class ValidResults : public ::testing::TestWithParam<TJobCase> {
@@ -39,24 +61,24 @@ class ValidResults : public ::testing::TestWithParam<TJobCase> {
 
 TEST_P(ValidResults, PassTheIndependentCheck) {
   const TJobCase& job = GetParam();
-  std::vector<std::string> arguments = ModeArguments(job.Mode);
-  arguments.push_back(JobFolder(job.Job));
-  std::string error;
-  const TBatchOptions options = ParseBatchArguments(arguments, error);
-  ASSERT_EQ(error, "");
   TVexlin engine;
-  const TBatchRun run = RunBatchJob(options, engine, {});
+  const TBatchRun run = RunJob(job.Job, ModeArguments(job.Mode), engine);
   ASSERT_EQ(run.ExitCode, kBatchDone) << run.Error;
   ASSERT_FALSE(engine.BestResult.Empty());
   EXPECT_EQ(ResultFaults(engine, {.Guillotine = run.Values.Guillotine}),
             std::vector<std::string>{});
+  if (std::string(job.Mode) != "deep") return;
+  TVexlin current;
+  ASSERT_EQ(RunJob(job.Job, {"--no-deep"}, current).ExitCode, kBatchDone);
+  EXPECT_LE(JobValue(job.Job, engine), JobValue(job.Job, current));
 }
 
 std::vector<TJobCase> AllCases() {
   std::vector<TJobCase> cases;
   for (const char* job : {"drawers_guil", "kitchen_small", "office_cost", "shopfit_40types",
                           "wardrobe_trim", "example"}) {
-    for (const char* mode : {"normal", "fast", "cost", "guillotine"}) cases.push_back({job, mode});
+    for (const char* mode : {"normal", "fast", "cost", "guillotine", "deep"})
+      cases.push_back({job, mode});
   }
   return cases;
 }
