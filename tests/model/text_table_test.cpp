@@ -58,7 +58,7 @@ TEST(TextTableKeys, KindsGiveTheCaptionFileEntries) {
     if (kind == TCaptionKind::Control || kind == TCaptionKind::HintOnly) ++hints;
   }
   EXPECT_EQ(captions, 156u);
-  EXPECT_EQ(hints, 65u);
+  EXPECT_EQ(hints, 67u);
   EXPECT_EQ(table.Kind("Part Label Caption"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("MSG_LAYOUT_IS_EMPTY"), TCaptionKind::Text);
   EXPECT_EQ(table.Kind("Layout Sheet Label Caption"), TCaptionKind::Control);
