@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -18,7 +19,7 @@ namespace {
 // The fixed amount of work: rounds of plans per chain, then a cover of the pool.
 constexpr int32_t kRounds = 6;
 constexpr int32_t kPlansPerRound = 6;
-constexpr int32_t kCoverNodes = 100;
+constexpr int32_t kCoverNodes = 50;
 constexpr double kCostTolerance = 1e-9;
 constexpr auto kProgressInterval = std::chrono::milliseconds(25);
 
@@ -134,27 +135,36 @@ void TDeepRun::RunRound() {
   const size_t chains = chains_.size();
   std::vector<std::vector<TPattern>> patterns(chains);
   std::vector<std::vector<size_t>> planEnds(chains);
-  std::atomic<size_t> finished{0};
   const unsigned cores =
       settings_.Threads > 0 ? settings_.Threads : std::max(1U, std::thread::hardware_concurrency());
   const size_t workers = std::min<size_t>(cores, chains);
   const auto interrupted = [this] { return Interrupted(); };
+  std::mutex mutex;
+  std::condition_variable chainDone;
+  size_t finished = 0;
   std::vector<std::thread> threads;
   for (size_t w = 0; w < workers; ++w) {
     threads.emplace_back([&, w] {
       for (size_t k = w; k < chains; k += workers) {
         for (int32_t plan = 0; plan < kPlansPerRound && !Interrupted(); ++plan) {
-          if (chains_[k].NextPlan(patterns[k], interrupted))
+          if (chains_[k].NextPlan(patterns[k], interrupted)) {
             planEnds[k].push_back(patterns[k].size());
+          }
         }
+        const std::lock_guard lock(mutex);
         ++finished;
+        chainDone.notify_one();
       }
     });
   }
-  while (finished.load() < chains) {
-    std::this_thread::sleep_for(kProgressInterval);
+  // The calling thread reports progress while the chains work.
+  std::unique_lock lock(mutex);
+  while (!chainDone.wait_for(lock, kProgressInterval, [&] { return finished == chains; })) {
+    lock.unlock();
     if (settings_.ProgressStep) settings_.ProgressStep();
+    lock.lock();
   }
+  lock.unlock();
   for (std::thread& thread : threads) thread.join();
   PoolPlans(patterns, planEnds);
 }
