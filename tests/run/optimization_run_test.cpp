@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "cli/result_json.h"
 #include "input/option_values.h"
@@ -188,7 +187,8 @@ TEST_F(OptimizationRun, AStopDuringTheDeepSearchKeepsItsBestResult) {
   EXPECT_EQ(engine_.Deep.End, TDeepEnd::Stopped);
   EXPECT_EQ(ResultFaults(engine_, {}), std::vector<std::string>{});
   EXPECT_LE(ResultValue(engine_.BestResult, TDeepMeasure::Sheets), currentSheets);
-  const std::vector<std::string> report = FormatRunReport(engine_, ReportSettingsOf(options_, false));
+  const std::vector<std::string> report =
+      FormatRunReport(engine_, ReportSettingsOf(options_, false));
   EXPECT_NE(std::find(report.begin(), report.end(), "Deep search ended by the Stop button"),
             report.end());
 }
