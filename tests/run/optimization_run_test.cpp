@@ -2,15 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "cli/result_json.h"
 #include "input/option_values.h"
 #include "model/random.h"
 #include "model/run_options.h"
+#include "optimizer/deep/lower_bound.h"
 #include "optimizer/search_counters.h"
 #include "optimizer/vexlin.h"
+#include "output/report.h"
+#include "support/result_validity.h"
 
 namespace vexlin {
 namespace {
@@ -133,6 +140,76 @@ TEST_F(OptimizationRun, AStoppedRunLeavesNoResultAndNoTrace) {
     ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}), "");
     EXPECT_EQ(Layouts(engine_.BestResult), finished) << stopAt;
   }
+}
+
+// Some two thousand pieces of 120 types: the fast search takes a moment, the deep search
+// many seconds.
+void AddManyPartTypes(TPanels& parts) {
+  parts.ClearAll();
+  for (int32_t i = 1; i <= 120; ++i) {
+    parts.AddCopy(T2DStock()
+                      .SetLabel("P" + std::to_string(i))
+                      .SetLength(300000 + i * 137 % 1500 * 1000)
+                      .SetWidth(100000 + i * 89 % 450 * 1000)
+                      .SetCount(10 + i % 15));
+  }
+}
+
+// A stop while the deep search works ends the run with the best result found so far, soon:
+// the run has finished, and its report says what ended the search. The deep search steps
+// the progress on while it works, or the stop would never come.
+TEST_F(OptimizationRun, AStopDuringTheDeepSearchKeepsItsBestResult) {
+  using TClock = std::chrono::steady_clock;
+  sheets_[0].SetCount(5000);
+  AddManyPartTypes(parts_);
+  int currentSteps = 0;
+  ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_,
+                            [&currentSteps] { ++currentSteps; }),
+            "");
+  const double currentSheets = ResultValue(engine_.BestResult, TDeepMeasure::Sheets);
+  options_.DeepOptimize = true;
+  options_.DeepSeconds = 600;
+  ResetRandomForTests();
+  std::atomic<bool> stop{false};
+  int steps = 0;
+  TClock::time_point stoppedAt = TClock::now();
+  const TRunControl control{[&] {
+                              if (++steps != currentSteps + 10) return;
+                              stop = true;
+                              stoppedAt = TClock::now();
+                            },
+                            &stop};
+  const TRunOutcome outcome =
+      RunStoppableOptimization(engine_, sheets_, parts_, TPanels(), options_, control);
+  EXPECT_LT(TClock::now() - stoppedAt, std::chrono::seconds(2));
+  ASSERT_TRUE(stop);
+  EXPECT_EQ(outcome.End, TRunEnd::Finished);
+  EXPECT_EQ(engine_.Deep.End, TDeepEnd::Stopped);
+  EXPECT_EQ(ResultFaults(engine_, {}), std::vector<std::string>{});
+  EXPECT_LE(ResultValue(engine_.BestResult, TDeepMeasure::Sheets), currentSheets);
+  const std::vector<std::string> report =
+      FormatRunReport(engine_, ReportSettingsOf(options_, false));
+  EXPECT_NE(std::find(report.begin(), report.end(), "Deep search ended by the Stop button"),
+            report.end());
+}
+
+// A deep search longer than its time limit ends within a moment of it with a valid result,
+// and the report and the JSON say that the limit ended it.
+TEST_F(OptimizationRun, TheTimeLimitEndsALongDeepSearch) {
+  sheets_[0].SetCount(5000);
+  AddManyPartTypes(parts_);
+  options_.DeepOptimize = true;
+  options_.DeepSeconds = 1;
+  const auto started = std::chrono::steady_clock::now();
+  ASSERT_EQ(RunOptimization(engine_, sheets_, parts_, TPanels(), options_, {}), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
+  EXPECT_EQ(ResultFaults(engine_, {}), std::vector<std::string>{});
+  const TReportSettings settings = ReportSettingsOf(options_, false);
+  const std::vector<std::string> report = FormatRunReport(engine_, settings);
+  EXPECT_NE(std::find(report.begin(), report.end(), "Deep search ended by its time limit"),
+            report.end());
+  EXPECT_EQ(nlohmann::json::parse(ResultJson(engine_, {"", settings, 1.0}))["deep_end"],
+            "time limit");
 }
 
 TEST_F(OptimizationRun, RefusesSizesAndCountsBeyondTheLimitsWithTheFieldsMessage) {

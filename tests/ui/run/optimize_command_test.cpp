@@ -46,6 +46,27 @@ QByteArray ManyParts() {
   return parts;
 }
 
+// Some two thousand pieces of 120 types: the fast search makes kFastSearchSteps steps, fewer
+// than the bar has units, the deep search works for many seconds.
+constexpr const char* kDeepOptions =
+    "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=0\nFAST_OPTIMIZE=T\nCOST_OPTIMIZE=F\nGUILLOTINE=F\n"
+    "DEEP_OPTIMIZE=T\nDEEP_SECONDS=600\n";
+constexpr int kFastSearchSteps = 168;
+constexpr const char* kDeepSheets = "[SHEET1]\nLABEL=Board\nLENGTH=2440\nWIDTH=1220\nQTY=5000\n";
+
+QByteArray DeepParts() {
+  QByteArray parts;
+  for (int i = 1; i <= 120; ++i) {
+    parts += QString("[PART%1]\nLABEL=P%1\nLENGTH=%2\nWIDTH=%3\nQTY=%4\n")
+                 .arg(i)
+                 .arg(300 + i * 137 % 1500)
+                 .arg(100 + i * 89 % 450)
+                 .arg(10 + i % 15)
+                 .toUtf8();
+  }
+  return parts;
+}
+
 // A shown window with the small job's result on show, its lists then replaced by the long job's.
 TSDIAppForm& OpenLongJobAfterAResult(TWindowFixture& fixture) {
   TSDIAppForm& window = OpenShownJob(fixture, kSheets, kParts, kOptions);
@@ -165,6 +186,28 @@ class OptimizeCommandTest : public QObject {
     QVERIFY(window.ConfigureTab().isEnabled());
     QVERIFY(Child<QPushButton>(window.LayoutTab(), "ButtonManual").isEnabled());
     QVERIFY(Child<QPushButton>(window.LayoutTab(), "ButtonLoadLayout").isEnabled());
+  }
+
+  // Stop while the deep search works ends it with the best result found so far, which the
+  // window shows in place of the one before; the bar moves during the deep search.
+  void StopDuringTheDeepSearchShowsItsResult() {
+    TWindowFixture fixture;
+    TSDIAppForm& window = OpenShownJob(fixture, kSheets, kParts, kDeepOptions);
+    StartOptimize(window);
+    const QStringList before = ShownResult(window);
+    window.SheetsTab().ReadFile(fixture.Write("many.sht", kDeepSheets));
+    window.PartsTab().ReadFile(fixture.Write("many.prt", DeepParts()));
+    StartOptimizeInBackground(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window.ProgressBar().value() > kFastSearchSteps + 4, 60000);
+    QElapsedTimer stopping;
+    stopping.start();
+    QTest::mouseClick(&ToolButton(window, "StopOptimize"), Qt::LeftButton);
+    WaitForRunEnd(window);
+    QVERIFY(stopping.elapsed() < 5000);
+    QVERIFY(fixture.Services.Messages.isEmpty());
+    QVERIFY(ShownResult(window) != before);
+    QVERIFY(window.ReportTab().Lines().contains("Deep search ended by the Stop button"));
+    QCOMPARE(window.Engine().Deep.End, TDeepEnd::Stopped);
   }
 
   // Closing the program mid-run ends the run with it, at once.
