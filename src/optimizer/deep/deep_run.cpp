@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -20,6 +22,9 @@ namespace {
 constexpr int32_t kRounds = 6;
 constexpr int32_t kPlansPerRound = 6;
 constexpr int32_t kCoverNodes = 50;
+constexpr size_t kCoverColumns = 3000;
+// A filling of a free sheet is worth its area as if the sheet cost a little.
+constexpr double kLeastCost = 1e-9;
 constexpr double kCostTolerance = 1e-9;
 constexpr auto kProgressInterval = std::chrono::milliseconds(25);
 
@@ -139,34 +144,44 @@ void TDeepRun::RunRound() {
       settings_.Threads > 0 ? settings_.Threads : std::max(1U, std::thread::hardware_concurrency());
   const size_t workers = std::min<size_t>(cores, chains);
   const auto interrupted = [this] { return Interrupted(); };
-  std::mutex mutex;
-  std::condition_variable chainDone;
-  size_t finished = 0;
-  std::vector<std::thread> threads;
+  std::vector<std::function<void()>> jobs;
   for (size_t w = 0; w < workers; ++w) {
-    threads.emplace_back([&, w] {
+    jobs.emplace_back([&, w] {
       for (size_t k = w; k < chains; k += workers) {
         for (int32_t plan = 0; plan < kPlansPerRound && !Interrupted(); ++plan) {
           if (chains_[k].NextPlan(patterns[k], interrupted)) {
             planEnds[k].push_back(patterns[k].size());
           }
         }
-        const std::lock_guard lock(mutex);
-        ++finished;
-        chainDone.notify_one();
       }
     });
   }
-  // The calling thread reports progress while the chains work.
+  RunStepping(jobs);
+  PoolPlans(patterns, planEnds);
+}
+
+// Each job on a thread of its own; the calling thread steps the progress meanwhile.
+void TDeepRun::RunStepping(const std::vector<std::function<void()>>& jobs) {
+  std::mutex mutex;
+  std::condition_variable jobDone;
+  size_t finished = 0;
+  std::vector<std::thread> threads;
+  for (const std::function<void()>& job : jobs) {
+    threads.emplace_back([&] {
+      job();
+      const std::lock_guard lock(mutex);
+      ++finished;
+      jobDone.notify_one();
+    });
+  }
   std::unique_lock lock(mutex);
-  while (!chainDone.wait_for(lock, kProgressInterval, [&] { return finished == chains; })) {
+  while (!jobDone.wait_for(lock, kProgressInterval, [&] { return finished == jobs.size(); })) {
     lock.unlock();
     if (settings_.ProgressStep) settings_.ProgressStep();
     lock.lock();
   }
   lock.unlock();
   for (std::thread& thread : threads) thread.join();
-  PoolPlans(patterns, planEnds);
 }
 
 // Chains are taken in their fixed order, so the pool does not depend on the threads.
@@ -194,12 +209,40 @@ void TDeepRun::OfferCover(std::vector<int64_t> uses) {
   bestUses_ = std::move(uses);
 }
 
+// The fillings the cover may choose from: those of the best cover so far, then the
+// fullest for their cost, at most kCoverColumns in all, so that the integer programme's
+// work stays bounded on large jobs.
+std::vector<size_t> TDeepRun::CoverColumns() const {
+  std::vector<size_t> columns(pool_.Size());
+  std::iota(columns.begin(), columns.end(), size_t{0});
+  const auto worth = [this](size_t p) {
+    const TPattern& pattern = pool_.Items()[p];
+    return pattern.UsedArea / std::max(job_.PatternCost(pattern.Sheet), kLeastCost);
+  };
+  std::stable_sort(columns.begin(), columns.end(), [&](size_t a, size_t b) {
+    if ((bestUses_[a] > 0) != (bestUses_[b] > 0)) return bestUses_[a] > 0;
+    return worth(a) > worth(b);
+  });
+  columns.resize(std::min(columns.size(), kCoverColumns));
+  return columns;
+}
+
 void TDeepRun::ChooseBestCover() {
+  const std::vector<size_t> columns = CoverColumns();
+  std::vector<TPattern> patterns;
+  std::vector<int64_t> start;
+  for (const size_t p : columns) {
+    patterns.push_back(pool_.Items()[p]);
+    start.push_back(bestUses_[p]);
+  }
   const double seconds = std::chrono::duration<double>(deadline_ - TClock::now()).count();
-  std::optional<TCover> cover = ChooseCover(job_, pool_.Items(), bestUses_, kCoverNodes, seconds);
+  std::optional<TCover> cover;
+  RunStepping({[&] { cover = ChooseCover(job_, patterns, start, kCoverNodes, seconds); }});
   if (!cover) return;
   timedOut_ = timedOut_ || cover->TimedOut;
-  OfferCover(std::move(cover->Uses));
+  std::vector<int64_t> uses(pool_.Size(), 0);
+  for (size_t c = 0; c < columns.size(); ++c) uses[columns[c]] = cover->Uses[c];
+  OfferCover(std::move(uses));
 }
 
 double TDeepRun::CoverCost(const std::vector<int64_t>& uses) const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "optimizer/deep/deep_job.h"
@@ -30,8 +32,10 @@ class TDeepRun {
   void PoolEngineLayouts();
   std::vector<int64_t> UsesOf(const TSchemes& result);
   void RunRound();
+  void RunStepping(const std::vector<std::function<void()>>& jobs);
   void PoolPlans(std::vector<std::vector<TPattern>>& chainPatterns,
                  std::vector<std::vector<size_t>>& chainPlanEnds);
+  std::vector<size_t> CoverColumns() const;
   void ChooseBestCover();
   double CoverCost(const std::vector<int64_t>& uses) const;
   double CoverValue(const std::vector<int64_t>& uses) const;
