@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QtTest>
+#include <array>
+#include <functional>
 
 #include "input/ui/configure_tab.h"
 #include "input/ui/list_tab.h"
@@ -32,22 +34,30 @@ constexpr const char* kOptions =
     "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=3\nFAST_OPTIMIZE=F\nCOST_OPTIMIZE=F\n";
 constexpr const char* kManySheets = "[SHEET1]\nLABEL=Stock\nLENGTH=2440\nWIDTH=1220\nQTY=100\n";
 
-// Many part types in normal mode: a run of several seconds at the least.
-QByteArray ManyParts() {
+// Part rows P1 to Pcount; row gives the length, width and quantity of row i.
+QByteArray PartRows(int count, const std::function<std::array<int, 3>(int)>& row) {
   QByteArray parts;
-  for (int i = 1; i <= 150; ++i) {
+  for (int i = 1; i <= count; ++i) {
+    const std::array<int, 3> values = row(i);
     parts += QString("[PART%1]\nLABEL=P%1\nLENGTH=%2\nWIDTH=%3\nQTY=%4\n")
                  .arg(i)
-                 .arg(100 + i * 37 % 500)
-                 .arg(80 + i * 53 % 300)
-                 .arg(2 + i % 4)
+                 .arg(values[0])
+                 .arg(values[1])
+                 .arg(values[2])
                  .toUtf8();
   }
   return parts;
 }
 
+// Many part types in normal mode: a run of several seconds at the least.
+QByteArray ManyParts() {
+  return PartRows(150, [](int i) {
+    return std::array<int, 3>{100 + i * 37 % 500, 80 + i * 53 % 300, 2 + i % 4};
+  });
+}
+
 // Some two thousand pieces of 120 types: the fast search makes kFastSearchSteps steps, fewer
-// than the bar has units, the deep search works for many seconds.
+// than the bar has units, the deep search works for a few seconds.
 constexpr const char* kDeepOptions =
     "[OPTION]\nMEASURE=mm\nBLADE_WIDTH=0\nFAST_OPTIMIZE=T\nCOST_OPTIMIZE=F\nGUILLOTINE=F\n"
     "DEEP_OPTIMIZE=T\nDEEP_SECONDS=600\n";
@@ -55,16 +65,9 @@ constexpr int kFastSearchSteps = 168;
 constexpr const char* kDeepSheets = "[SHEET1]\nLABEL=Board\nLENGTH=2440\nWIDTH=1220\nQTY=5000\n";
 
 QByteArray DeepParts() {
-  QByteArray parts;
-  for (int i = 1; i <= 120; ++i) {
-    parts += QString("[PART%1]\nLABEL=P%1\nLENGTH=%2\nWIDTH=%3\nQTY=%4\n")
-                 .arg(i)
-                 .arg(300 + i * 137 % 1500)
-                 .arg(100 + i * 89 % 450)
-                 .arg(10 + i % 15)
-                 .toUtf8();
-  }
-  return parts;
+  return PartRows(120, [](int i) {
+    return std::array<int, 3>{300 + i * 137 % 1500, 100 + i * 89 % 450, 10 + i % 15};
+  });
 }
 
 // A shown window with the small job's result on show, its lists then replaced by the long job's.
