@@ -166,9 +166,9 @@ void TDeepRun::RunStepping(const std::vector<std::function<void()>>& jobs) {
   std::condition_variable jobDone;
   size_t finished = 0;
   std::vector<std::thread> threads;
-  for (const std::function<void()>& job : jobs) {
-    threads.emplace_back([&] {
-      job();
+  for (size_t j = 0; j < jobs.size(); ++j) {
+    threads.emplace_back([&, j] {
+      jobs[j]();
       const std::lock_guard lock(mutex);
       ++finished;
       jobDone.notify_one();
