@@ -255,15 +255,12 @@ double TDeepRun::CoverCost(const std::vector<int64_t>& uses) const {
 }
 
 double TDeepRun::CoverValue(const std::vector<int64_t>& uses) const {
-  TSchemes sheets;
+  double value = 0.0;
   for (size_t p = 0; p < uses.size(); ++p) {
-    if (uses[p] == 0) continue;
-    TPacket& sheet = sheets.Items.emplace_back();
-    const T2DStock& stock = engine_.Sheets[static_cast<size_t>(pool_.Items()[p].Sheet)];
-    sheet.SetLength(stock.Length).SetWidth(stock.Width).SetCost(stock.Cost);
-    sheet.Count = static_cast<int32_t>(uses[p]);
+    const T2DStock& sheet = engine_.Sheets[static_cast<size_t>(pool_.Items()[p].Sheet)];
+    if (uses[p] > 0) value += static_cast<double>(uses[p]) * SheetValue(sheet, summary_.Measure);
   }
-  return ResultValue(sheets, summary_.Measure);
+  return value;
 }
 
 bool TDeepRun::CoverFeasible(const std::vector<int64_t>& uses) const {

@@ -112,21 +112,21 @@ TLowerBound JobLowerBound(const TPanels& parts, const TPanels& sheets, bool cost
   return bound;
 }
 
+double SheetValue(const T2DStock& sheet, TDeepMeasure measure) {
+  switch (measure) {
+    case TDeepMeasure::Area:
+      return sheet.NetArea();
+    case TDeepMeasure::Cost:
+      return sheet.Cost;
+    case TDeepMeasure::Sheets:
+      break;
+  }
+  return 1.0;
+}
+
 double ResultValue(const TSchemes& result, TDeepMeasure measure) {
   double value = 0.0;
-  for (const TPacket& layout : result.Items) {
-    switch (measure) {
-      case TDeepMeasure::Sheets:
-        value += layout.Count;
-        break;
-      case TDeepMeasure::Area:
-        value += layout.Count * layout.NetArea();
-        break;
-      case TDeepMeasure::Cost:
-        value += static_cast<double>(layout.Count) * layout.Cost;
-        break;
-    }
-  }
+  for (const TPacket& layout : result.Items) value += layout.Count * SheetValue(layout, measure);
   return value;
 }
 
