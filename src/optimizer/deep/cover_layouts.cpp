@@ -40,6 +40,17 @@ bool HasSpare(const TPattern& pattern, const std::vector<int64_t>& spare) {
   return false;
 }
 
+std::optional<TDeepPiece> EnginePiece(const TDeepJob& job, const T2DStock& piece) {
+  if (piece.Index < 0 || static_cast<size_t>(piece.Index) >= job.Parts.size()) return {};
+  const TDeepPart& part = job.Parts[static_cast<size_t>(piece.Index)];
+  const bool upright = piece.Length == part.Length && piece.Width == part.Width;
+  const bool turned = piece.Length == part.Width && piece.Width == part.Length;
+  if (!upright && !turned) return {};
+  return TDeepPiece{piece.Index, piece.Origin.X, piece.Origin.Y, !upright};
+}
+
+}  // namespace
+
 std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern>& patterns,
                                  const std::vector<int64_t>& uses) {
   std::vector<int64_t> spare(job.Parts.size(), 0);
@@ -50,7 +61,20 @@ std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern
   return spare;
 }
 
-}  // namespace
+std::optional<std::vector<TDeepPiece>> PatternPieces(const TDeepJob& job, const TPattern& pattern) {
+  if (pattern.Layout == nullptr) return pattern.Pieces;
+  const TPanels& pieces = pattern.Layout->Pieces;
+  std::vector<TDeepPiece> placed;
+  for (size_t k = 0; k < pieces.Size(); ++k) {
+    for (size_t j = 0; j < k; ++j) {
+      if (Intersects(pieces[j].GetRect(), pieces[k].GetRect())) return {};
+    }
+    const std::optional<TDeepPiece> piece = EnginePiece(job, pieces[k]);
+    if (!piece) return {};
+    placed.push_back(*piece);
+  }
+  return placed;
+}
 
 std::vector<TPacket> CoverLayouts(const TVexlin& engine, const TDeepJob& job,
                                   const std::vector<TPattern>& patterns,

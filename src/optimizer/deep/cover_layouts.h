@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/packet.h"
@@ -16,5 +17,14 @@ class TVexlin;
 std::vector<TPacket> CoverLayouts(const TVexlin& engine, const TDeepJob& job,
                                   const std::vector<TPattern>& patterns,
                                   const std::vector<int64_t>& uses);
+
+// How many pieces of each part type a cover cuts beyond the demand (negative: too few).
+std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern>& patterns,
+                                 const std::vector<int64_t>& uses);
+
+// The pieces of a filling with their places, read off its engine layout when it has one;
+// none when that layout's pieces overlap (nested profile pairs), so that only the engine
+// may move them.
+std::optional<std::vector<TDeepPiece>> PatternPieces(const TDeepJob& job, const TPattern& pattern);
 
 }  // namespace vexlin

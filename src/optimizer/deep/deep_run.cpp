@@ -13,6 +13,7 @@
 #include "optimizer/deep/cover_layouts.h"
 #include "optimizer/deep/lower_bound.h"
 #include "optimizer/deep/sheet_cover.h"
+#include "optimizer/deep/sheet_elimination.h"
 #include "optimizer/vexlin.h"
 
 namespace vexlin {
@@ -27,6 +28,7 @@ constexpr size_t kCoverColumns = 3000;
 constexpr double kLeastCost = 1e-9;
 constexpr double kCostTolerance = 1e-9;
 constexpr auto kProgressInterval = std::chrono::milliseconds(25);
+constexpr uint64_t kEliminationSeed = 0xe1170000ULL;
 
 constexpr std::array<TChainStyle, 8> kChainStyles = {{
     {TFitRule::ShortSide, false, 0.05, 0.5},
@@ -86,7 +88,7 @@ TDeepSummary TDeepRun::Run() {
     if (settings_.ProgressStep) settings_.ProgressStep();
   }
   // The plans themselves are cheap; the cover once, over everything they found.
-  if (!AtBound() && !Interrupted()) ChooseBestCover();
+  if (!AtBound() && !Interrupted()) CoverAndEliminate();
   InstallBestCover();
   summary_.Achieved = ResultValue(engine_.BestResult, summary_.Measure);
   if (summary_.Optimal()) {
@@ -140,9 +142,7 @@ void TDeepRun::RunRound() {
   const size_t chains = chains_.size();
   std::vector<std::vector<TPattern>> patterns(chains);
   std::vector<std::vector<size_t>> planEnds(chains);
-  const unsigned cores =
-      settings_.Threads > 0 ? settings_.Threads : std::max(1U, std::thread::hardware_concurrency());
-  const size_t workers = std::min<size_t>(cores, chains);
+  const size_t workers = std::min<size_t>(Cores(), chains);
   const auto interrupted = [this] { return Interrupted(); };
   std::vector<std::function<void()>> jobs;
   for (size_t w = 0; w < workers; ++w) {
@@ -158,6 +158,11 @@ void TDeepRun::RunRound() {
   }
   RunStepping(jobs);
   PoolPlans(patterns, planEnds);
+}
+
+size_t TDeepRun::Cores() const {
+  return settings_.Threads > 0 ? settings_.Threads
+                               : std::max(1U, std::thread::hardware_concurrency());
 }
 
 // Each job on a thread of its own; the calling thread steps the progress meanwhile.
@@ -227,7 +232,9 @@ std::vector<size_t> TDeepRun::CoverColumns() const {
   return columns;
 }
 
-void TDeepRun::ChooseBestCover() {
+// The integer programme runs on one core; meanwhile the others try to give up sheets of
+// the best plan so far. Its cover is offered after theirs, so the order is fixed.
+void TDeepRun::CoverAndEliminate() {
   const std::vector<size_t> columns = CoverColumns();
   std::vector<TPattern> patterns;
   std::vector<int64_t> start;
@@ -237,7 +244,20 @@ void TDeepRun::ChooseBestCover() {
   }
   const double seconds = std::chrono::duration<double>(deadline_ - TClock::now()).count();
   std::optional<TCover> cover;
-  RunStepping({[&] { cover = ChooseCover(job_, patterns, start, kCoverNodes, seconds); }});
+  const auto chooseCover = [&] {
+    cover = ChooseCover(job_, patterns, start, kCoverNodes, seconds);
+  };
+  const auto eliminate = [this] {
+    if (!job_.Guillotine) EliminateSheets();
+  };
+  if (Cores() > 1) {
+    RunStepping({chooseCover, eliminate});
+  } else {
+    RunStepping({[&] {
+      chooseCover();
+      eliminate();
+    }});
+  }
   if (!cover) return;
   timedOut_ = timedOut_ || cover->TimedOut;
   std::vector<int64_t> uses(pool_.Size(), 0);
@@ -279,6 +299,58 @@ bool TDeepRun::CoverFeasible(const std::vector<int64_t>& uses) const {
     if (sheets[t] > job_.Sheets[t].Stock) return false;
   }
   return true;
+}
+
+// Gives up one sheet after another while ruin and recreate moves find room for its pieces
+// on the others. Free rectangles of any shape are used, so not in guillotine mode.
+void TDeepRun::EliminateSheets() {
+  const auto interrupted = [this] { return Interrupted(); };
+  const size_t workers = std::max<size_t>(1, Cores() - 1);
+  for (uint64_t attempt = 0; !AtBound() && !Interrupted(); ++attempt) {
+    std::vector<size_t> kept;
+    const std::vector<TPattern> loose = LooseSheets(kept);
+    const std::optional<std::vector<TPattern>> plan =
+        EliminateOneSheet(job_, loose, kEliminationSeed + attempt * 0x100, workers, interrupted);
+    if (!plan) return;
+    std::vector<size_t> members = std::move(kept);
+    for (const TPattern& sheet : *plan) members.push_back(pool_.Add(sheet));
+    std::vector<int64_t> uses(pool_.Size(), 0);
+    for (const size_t p : members) ++uses[p];
+    const double before = bestCost_;
+    OfferCover(std::move(uses));
+    bestUses_.resize(pool_.Size(), 0);
+    if (bestCost_ >= before) return;
+  }
+}
+
+// The sheets of the best cover, one pattern per sheet cut, with their pieces' places and
+// without the pieces the cover cuts more often than wanted. A sheet whose pieces may not be
+// moved is kept as it is (its pool position goes to kept).
+std::vector<TPattern> TDeepRun::LooseSheets(std::vector<size_t>& kept) const {
+  std::vector<int64_t> spare = SparePieces(job_, pool_.Items(), bestUses_);
+  std::vector<TPattern> loose;
+  for (size_t p = 0; p < bestUses_.size(); ++p) {
+    const TPattern& pattern = pool_.Items()[p];
+    const std::optional<std::vector<TDeepPiece>> pieces = PatternPieces(job_, pattern);
+    for (int64_t use = 0; use < bestUses_[p]; ++use) {
+      if (!pieces) {
+        kept.push_back(p);
+        continue;
+      }
+      TPattern sheet;
+      sheet.Sheet = pattern.Sheet;
+      for (const TDeepPiece& piece : *pieces) {
+        int64_t& extra = spare[static_cast<size_t>(piece.Part)];
+        if (extra > 0) {
+          --extra;
+        } else {
+          sheet.Pieces.push_back(piece);
+        }
+      }
+      loose.push_back(std::move(sheet));
+    }
+  }
+  return loose;
 }
 
 // The cover replaces the start only when its layouts are really better: less of the

@@ -16,10 +16,10 @@ namespace vexlin {
 
 class TVexlin;
 
-// One deep search: chains of plans fill a pool of sheet fillings round by round, and after
-// each round the cheapest cover of the job by the pool's fillings is chosen. The pool starts
-// with the engine's result and candidate layouts, so the cover is never worse than the result
-// the search starts from.
+// One deep search: chains of plans fill a pool of sheet fillings round by round; then the
+// cheapest cover of the job by the pool's fillings is chosen while ruin and recreate moves
+// try to cut the best plan from fewer sheets. The pool starts with the engine's result and
+// candidate layouts, so the result is never worse than the one the search starts from.
 class TDeepRun {
  public:
   TDeepRun(TVexlin& engine, const TDeepSettings& settings);
@@ -31,16 +31,19 @@ class TDeepRun {
   bool StartCutsEveryPart() const;
   void PoolEngineLayouts();
   std::vector<int64_t> UsesOf(const TSchemes& result);
+  size_t Cores() const;
   void RunRound();
   void RunStepping(const std::vector<std::function<void()>>& jobs);
   void PoolPlans(std::vector<std::vector<TPattern>>& chainPatterns,
                  std::vector<std::vector<size_t>>& chainPlanEnds);
   std::vector<size_t> CoverColumns() const;
-  void ChooseBestCover();
+  void CoverAndEliminate();
   double CoverCost(const std::vector<int64_t>& uses) const;
   double CoverValue(const std::vector<int64_t>& uses) const;
   bool CoverFeasible(const std::vector<int64_t>& uses) const;
   void OfferCover(std::vector<int64_t> uses);
+  void EliminateSheets();
+  std::vector<TPattern> LooseSheets(std::vector<size_t>& kept) const;
   void InstallBestCover();
   bool Interrupted() const;
   bool OutOfTime() const { return TClock::now() >= deadline_; }

@@ -30,10 +30,14 @@ std::pair<int64_t, int64_t> Scores(const TRect& free, int32_t length, int32_t wi
 TSheetPacker::TSheetPacker(int32_t length, int32_t width, bool guillotine, bool splitAcross)
     : guillotine_(guillotine), splitAcross_(splitAcross) {
   free_.push_back(TRect{0, 0, length, width});
+  NoteLongestSides();
 }
 
 bool TSheetPacker::Find(int32_t length, int32_t width, bool rotatable, TFitRule rule,
                         TFitChoice& choice) const {
+  const bool upright = length <= longestLength_ && width <= longestWidth_;
+  const bool turned = rotatable && width <= longestLength_ && length <= longestWidth_;
+  if (!upright && !turned) return false;
   bool found = false;
   Consider(length, width, false, rule, choice, found);
   if (rotatable && length != width) Consider(width, length, true, rule, choice, found);
@@ -58,6 +62,16 @@ void TSheetPacker::Place(const TFitChoice& choice) {
     PlaceGuillotine(choice);
   } else {
     PlaceMaximal(choice.Place);
+  }
+  NoteLongestSides();
+}
+
+void TSheetPacker::NoteLongestSides() {
+  longestLength_ = 0;
+  longestWidth_ = 0;
+  for (const TRect& free : free_) {
+    longestLength_ = std::max(longestLength_, free.Length());
+    longestWidth_ = std::max(longestWidth_, free.Width());
   }
 }
 

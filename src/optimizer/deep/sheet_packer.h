@@ -38,10 +38,14 @@ class TSheetPacker {
   void PlaceMaximal(const TRect& piece);
   void PlaceGuillotine(const TFitChoice& choice);
   void DropContained();
+  void NoteLongestSides();
 
   bool guillotine_;
   bool splitAcross_;  // guillotine split: the cut runs along the piece's longer leftover
   std::vector<TRect> free_;
+  // The longest sides among the free rectangles: a piece longer on either cannot fit.
+  int32_t longestLength_ = 0;
+  int32_t longestWidth_ = 0;
 };
 
 }  // namespace vexlin
