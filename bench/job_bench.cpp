@@ -98,6 +98,8 @@ TRunStats RunInThisProcess(const std::string& folder, const TMode& mode) {
 TRunStats RunInChild(const std::string& folder, const TMode& mode) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) std::exit(3);
+  // Else the child may write the table's unwritten rows a second time.
+  std::fflush(stdout);
   const pid_t child = fork();
   if (child == 0) {
     close(pipeEnds[0]);
