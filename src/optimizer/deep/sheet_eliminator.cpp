@@ -12,6 +12,8 @@ constexpr double kPairShare = 0.2;    // moves that empty two sheets
 constexpr double kClearShare = 0.15;  // moves that empty one sheet
 constexpr size_t kMostNear = 8;       // pieces taken near a point, at most
 constexpr double kBlink = 0.05;       // share of pieces put back after the others
+// A free sheet (cost mode) still holds its pieces' area as if it cost a little.
+constexpr double kLeastCost = 1e-9;
 
 TRect PieceRect(const TDeepJob& job, const TDeepPiece& piece) {
   const TDeepPart& part = job.Parts[static_cast<size_t>(piece.Part)];
@@ -21,7 +23,7 @@ TRect PieceRect(const TDeepJob& job, const TDeepPiece& piece) {
 }
 
 double Worth(const TDeepJob& job, const TPattern& pattern) {
-  return pattern.UsedArea / job.PatternCost(pattern.Sheet);
+  return pattern.UsedArea / std::max(job.PatternCost(pattern.Sheet), kLeastCost);
 }
 
 }  // namespace
