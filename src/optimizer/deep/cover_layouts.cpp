@@ -49,8 +49,6 @@ std::optional<TDeepPiece> EnginePiece(const TDeepJob& job, const T2DStock& piece
   return TDeepPiece{piece.Index, piece.Origin.X, piece.Origin.Y, !upright};
 }
 
-}  // namespace
-
 std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern>& patterns,
                                  const std::vector<int64_t>& uses) {
   std::vector<int64_t> spare(job.Parts.size(), 0);
@@ -60,6 +58,8 @@ std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern
   }
   return spare;
 }
+
+}  // namespace
 
 std::optional<std::vector<TDeepPiece>> PatternPieces(const TDeepJob& job, const TPattern& pattern) {
   if (pattern.Layout == nullptr) return pattern.Pieces;
@@ -74,6 +74,33 @@ std::optional<std::vector<TDeepPiece>> PatternPieces(const TDeepJob& job, const 
     placed.push_back(*piece);
   }
   return placed;
+}
+
+std::vector<TPattern> CoverSheets(const TDeepJob& job, const std::vector<TPattern>& patterns,
+                                  const std::vector<int64_t>& uses, std::vector<size_t>& kept) {
+  std::vector<int64_t> spare = SparePieces(job, patterns, uses);
+  std::vector<TPattern> sheets;
+  for (size_t p = 0; p < uses.size(); ++p) {
+    const std::optional<std::vector<TDeepPiece>> pieces = PatternPieces(job, patterns[p]);
+    for (int64_t use = 0; use < uses[p]; ++use) {
+      if (!pieces) {
+        kept.push_back(p);
+        continue;
+      }
+      TPattern sheet;
+      sheet.Sheet = patterns[p].Sheet;
+      for (const TDeepPiece& piece : *pieces) {
+        int64_t& extra = spare[static_cast<size_t>(piece.Part)];
+        if (extra > 0) {
+          --extra;
+        } else {
+          sheet.Pieces.push_back(piece);
+        }
+      }
+      sheets.push_back(std::move(sheet));
+    }
+  }
+  return sheets;
 }
 
 std::vector<TPacket> CoverLayouts(const TVexlin& engine, const TDeepJob& job,

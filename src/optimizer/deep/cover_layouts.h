@@ -18,13 +18,15 @@ std::vector<TPacket> CoverLayouts(const TVexlin& engine, const TDeepJob& job,
                                   const std::vector<TPattern>& patterns,
                                   const std::vector<int64_t>& uses);
 
-// How many pieces of each part type a cover cuts beyond the demand (negative: too few).
-std::vector<int64_t> SparePieces(const TDeepJob& job, const std::vector<TPattern>& patterns,
-                                 const std::vector<int64_t>& uses);
-
 // The pieces of a filling with their places, read off its engine layout when it has one;
 // none when that layout's pieces overlap (nested profile pairs), so that only the engine
 // may move them.
 std::optional<std::vector<TDeepPiece>> PatternPieces(const TDeepJob& job, const TPattern& pattern);
+
+// The sheets of a cover, one filling per sheet cut, with their pieces' places and without
+// the pieces the cover cuts more often than wanted. A filling whose pieces may not be moved
+// (PatternPieces gives none) is not taken apart: its position goes to kept per sheet cut.
+std::vector<TPattern> CoverSheets(const TDeepJob& job, const std::vector<TPattern>& patterns,
+                                  const std::vector<int64_t>& uses, std::vector<size_t>& kept);
 
 }  // namespace vexlin

@@ -308,7 +308,7 @@ void TDeepRun::EliminateSheets() {
   const size_t workers = std::max<size_t>(1, Cores() - 1);
   for (uint64_t attempt = 0; !AtBound() && !Interrupted(); ++attempt) {
     std::vector<size_t> kept;
-    const std::vector<TPattern> loose = LooseSheets(kept);
+    const std::vector<TPattern> loose = CoverSheets(job_, pool_.Items(), bestUses_, kept);
     const std::optional<std::vector<TPattern>> plan =
         EliminateOneSheet(job_, loose, kEliminationSeed + attempt * 0x100, workers, interrupted);
     if (!plan) return;
@@ -321,36 +321,6 @@ void TDeepRun::EliminateSheets() {
     bestUses_.resize(pool_.Size(), 0);
     if (bestCost_ >= before) return;
   }
-}
-
-// The sheets of the best cover, one pattern per sheet cut, with their pieces' places and
-// without the pieces the cover cuts more often than wanted. A sheet whose pieces may not be
-// moved is kept as it is (its pool position goes to kept).
-std::vector<TPattern> TDeepRun::LooseSheets(std::vector<size_t>& kept) const {
-  std::vector<int64_t> spare = SparePieces(job_, pool_.Items(), bestUses_);
-  std::vector<TPattern> loose;
-  for (size_t p = 0; p < bestUses_.size(); ++p) {
-    const TPattern& pattern = pool_.Items()[p];
-    const std::optional<std::vector<TDeepPiece>> pieces = PatternPieces(job_, pattern);
-    for (int64_t use = 0; use < bestUses_[p]; ++use) {
-      if (!pieces) {
-        kept.push_back(p);
-        continue;
-      }
-      TPattern sheet;
-      sheet.Sheet = pattern.Sheet;
-      for (const TDeepPiece& piece : *pieces) {
-        int64_t& extra = spare[static_cast<size_t>(piece.Part)];
-        if (extra > 0) {
-          --extra;
-        } else {
-          sheet.Pieces.push_back(piece);
-        }
-      }
-      loose.push_back(std::move(sheet));
-    }
-  }
-  return loose;
 }
 
 // The cover replaces the start only when its layouts are really better: less of the

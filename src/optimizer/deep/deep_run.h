@@ -43,7 +43,6 @@ class TDeepRun {
   bool CoverFeasible(const std::vector<int64_t>& uses) const;
   void OfferCover(std::vector<int64_t> uses);
   void EliminateSheets();
-  std::vector<TPattern> LooseSheets(std::vector<size_t>& kept) const;
   void InstallBestCover();
   bool Interrupted() const;
   bool OutOfTime() const { return TClock::now() >= deadline_; }
